@@ -1,0 +1,20 @@
+// CPerformanceTimer: counter readings converted to milliseconds.
+#include "analysis/PerformanceTimer.h"
+
+#include "os/Clock.h"
+
+CPerformanceTimer::CPerformanceTimer()
+    : frequency_(os::PerformanceFrequencyPinned()), start_(os::PerformanceCounterPinned()) {}
+
+uint32_t CPerformanceTimer::GetMilliseconds() {
+    const int64_t now = os::PerformanceCounterPinned();
+    Hold hold(*this);
+    return ElapsedMilliseconds(start_, now, frequency_);
+}
+
+uint32_t CPerformanceTimer::ElapsedMilliseconds(int64_t start, int64_t now, int64_t frequency) {
+    if (frequency <= 0)
+        return 0;
+    const int64_t milliseconds = (now - start) * 1000 / frequency;
+    return static_cast<uint32_t>(static_cast<uint64_t>(milliseconds));
+}

@@ -1,0 +1,25 @@
+// The process's one millisecond clock: unsigned 32-bit milliseconds since
+// the timer was created. Users compare times by unsigned subtraction, which
+// stays correct when the count wraps after about 49.7 days.
+#pragma once
+
+#include <cstdint>
+
+#include "os/Lockable.h"
+
+class CPerformanceTimer : public CLockable {
+public:
+    CPerformanceTimer();
+
+    // Any thread (audio thread for the store, user-interface thread for the
+    // editor); the lock covers the conversion.
+    uint32_t GetMilliseconds();
+
+    // (now - start) * 1000 / frequency in signed 64-bit arithmetic,
+    // truncated, cut to its low 32 bits.
+    static uint32_t ElapsedMilliseconds(int64_t start, int64_t now, int64_t frequency);
+
+private:
+    int64_t frequency_;
+    int64_t start_;
+};

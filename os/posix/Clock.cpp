@@ -1,0 +1,54 @@
+// POSIX side of the counter and the local time texts. The monotonic clock
+// is the same on every processor, so no pinning is needed here.
+#include "os/Clock.h"
+
+#include <time.h>
+
+#include <mutex>
+#include <optional>
+
+#include "os/posix/TestHooks.h"
+
+namespace os {
+namespace {
+
+std::mutex gTimeMutex;
+std::optional<std::pair<std::string, std::string>> gFixedTexts;
+
+}  // namespace
+
+int64_t PerformanceFrequencyPinned() {
+    return 1000000000;
+}
+
+int64_t PerformanceCounterPinned() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+LocalTimeTexts ReadLocalTimeTexts() {
+    {
+        std::lock_guard<std::mutex> hold(gTimeMutex);
+        if (gFixedTexts)
+            return LocalTimeTexts{gFixedTexts->first, gFixedTexts->second};
+    }
+    const time_t seconds = time(nullptr);
+    tm local{};
+    localtime_r(&seconds, &local);
+    char date[512] = {};
+    char clock[512] = {};
+    strftime(date, sizeof date, "%a %b %d %Y", &local);
+    strftime(clock, sizeof clock, "%H:%M:%S", &local);
+    return LocalTimeTexts{date, clock};
+}
+
+namespace testing {
+
+void SetLocalTimeTexts(std::optional<std::pair<std::string, std::string>> dateAndTime) {
+    std::lock_guard<std::mutex> hold(gTimeMutex);
+    gFixedTexts = std::move(dateAndTime);
+}
+
+}  // namespace testing
+}  // namespace os

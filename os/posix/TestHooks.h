@@ -1,0 +1,32 @@
+// Seams of the POSIX platform side, so that native tests can watch what the
+// system would send to the debugger or show in a message box, and control
+// what it reads from the machine (folder, time, last error code).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace os::testing {
+
+using DebugOutputSink = std::function<void(const std::string& text)>;
+using ErrorBoxSink = std::function<void(const std::string& text, const std::string& caption)>;
+
+// Null sinks restore the defaults: debugger output is dropped, error boxes go
+// to standard error.
+void SetDebugOutputSink(DebugOutputSink sink);
+void SetErrorBoxSink(ErrorBoxSink sink);
+
+// The value LastErrorCode() reports on the calling thread.
+void SetLastErrorCode(uint32_t code);
+
+// Overrides the common documents folder; nullopt makes the lookup fail.
+void SetCommonDocumentsFolder(std::optional<std::string> folder);
+// Back to the default lookup.
+void ResetCommonDocumentsFolder();
+
+// Fixes the local time texts; nullopt goes back to the real clock.
+void SetLocalTimeTexts(std::optional<std::pair<std::string, std::string>> dateAndTime);
+
+}  // namespace os::testing

@@ -1,0 +1,84 @@
+// The effect object that the host talks to: identity, programs, parameters,
+// the host-facing audio buffers and the editor opcodes. It owns the engine
+// and the settings, and shares the error system and the millisecond timer
+// with every other instance in the process.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "os/Lockable.h"
+#include "plugin/AudioEffectX.h"
+
+class CSynth;
+class CSettings;
+class CPerformanceTimer;
+
+class CVstPlugin : public AudioEffectX, public CLockable {
+public:
+    static constexpr VstInt32 kNumPrograms = 2;
+    static constexpr VstInt32 kNumParams = 15;
+    static constexpr VstInt32 kNumBackedParams = 9;
+    static constexpr int kChannels = 2;
+
+    explicit CVstPlugin(audioMasterCallback audioMaster);
+    ~CVstPlugin() override;
+
+    VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                         float opt) override;
+    void close() override;
+    void setSampleRate(float sampleRate) override;
+    void setBlockSize(VstInt32 blockSize) override;
+
+    // Host's audio thread; the plug-in lock is held for the whole block.
+    void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
+    void processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames) override;
+
+    void setParameter(VstInt32 index, float value) override;
+    float getParameter(VstInt32 index) override;
+    void getParameterName(VstInt32 index, char* text) override;
+    void getParameterLabel(VstInt32 index, char* text) override;
+    void getParameterDisplay(VstInt32 index, char* text) override;
+    bool canParameterBeAutomated(VstInt32 index) override;
+
+    void getProgramName(char* name) override;
+    bool getProgramNameIndexed(VstInt32 category, VstInt32 index, char* text) override;
+    bool getEffectName(char* name) override;
+    bool getProductString(char* text) override;
+    bool getVendorString(char* text) override;
+    VstInt32 getVendorVersion() override;
+    VstInt32 getPlugCategory() override;
+    bool sizeWindow(VstInt32 width, VstInt32 height) override;
+
+    CSynth* Engine() { return engine_.get(); }
+    CSettings* Settings() { return settings_.get(); }
+
+    // The process-wide clock, shared by every instance; null when no
+    // instance exists.
+    static CPerformanceTimer* SharedTimer();
+    static int32_t SharedTimerReferences();
+
+private:
+    // Two channels of doubles with room for the largest announced block.
+    struct ChannelBuffers {
+        std::array<std::unique_ptr<double[]>, kChannels> storage;
+        std::array<double*, kChannels> channels{};
+        void Allocate(VstInt32 frames);
+        void Free();
+    };
+
+    template <typename Sample>
+    void ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 frames);
+
+    VstIntPtr EditGetRect(void* ptr);
+    VstIntPtr EditOpen(void* parent);
+    VstIntPtr EditClose();
+    VstIntPtr EditKey(VstInt32 index, bool down);
+
+    ChannelBuffers inputBuffers_;
+    ChannelBuffers outputBuffers_;
+    VstInt32 bufferFrames_ = 0;
+    std::unique_ptr<CSynth> engine_;
+    std::unique_ptr<CSettings> settings_;
+    ERect editorRect_{0, 0, 600, 900};
+};

@@ -1,0 +1,270 @@
+// The diagnostics service: entry texts, listeners, reference counting and
+// the HTML log file byte for byte.
+#include "diag/ErrorSystem.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "os/posix/TestHooks.h"
+#include "tests/native/support/DiagnosticsCapture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kHeader =
+    "<HTML>\n<HEAD>\n<TITLE>Orlemar Plugin System Log</TITLE>\n</HEAD><br>"
+    "\n<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#0000FF\">\n<br>"
+    "<h1>Orlemar Plugin System Log</h1>\n<hr><br>"
+    "Logging started at 10:53:17 on Sat Dec 05 2026<br>"
+    "<br>";
+const std::string kClosing = "<br><hr>Logging stopped at 10:53:17 \n</BODY>\n</HTML><br>";
+
+std::string CrLf(const std::string& text) {
+    std::string converted;
+    for (char c : text) {
+        if (c == '\n')
+            converted += "\r\n";
+        else
+            converted += c;
+    }
+    return converted;
+}
+
+bool IsFallbackFileName(const std::string& name) {
+    const std::string prefix = "Vantoscope Log ";
+    const std::string suffix = ".html";
+    if (name.size() <= prefix.size() + suffix.size())
+        return false;
+    if (name.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    if (name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    return digits.size() <= 4 && digits.find_first_not_of("0123456789") == std::string::npos &&
+           std::stoi(digits) < 5000;
+}
+
+class RecordingListener : public CLogListener {
+public:
+    void OnLogLine(const std::string& line) override { lines.push_back(line); }
+    std::vector<std::string> lines;
+};
+
+class ErrorSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(ErrorSystem::Instance(), nullptr); }
+    void TearDown() override {
+        while (ErrorSystem::Instance() != nullptr)
+            ErrorSystem::Release();
+    }
+    DiagnosticsCapture capture_;
+};
+
+TEST_F(ErrorSystemTest, CreationTruncatesTheFileAndWritesNothingUntilAWrite) {
+    std::ofstream(capture_.LogFile()) << "old contents";
+    ErrorSystem::Acquire();
+    EXPECT_TRUE(fs::exists(capture_.LogFile()));
+    EXPECT_EQ(capture_.LogFileBytes(), "");
+}
+
+TEST_F(ErrorSystemTest, ReleaseWritesHeaderLinesAndClosingWithCrLf) {
+    ErrorSystem::Acquire();
+    ErrorSystem* errors = ErrorSystem::Instance();
+    errors->Log("abc", "Synth", 42);
+    errors->Log("no source", nullptr, 7);
+    errors->Log("", "Settings", -3);
+    ErrorSystem::Release();
+
+    const std::string expected =
+        kHeader + "Synth(42) : abc\n<br>" + "no source\n<br>" + "Settings(-3) : \n<br>" + kClosing;
+    EXPECT_EQ(capture_.LogFileBytes(), CrLf(expected));
+}
+
+TEST_F(ErrorSystemTest, EachErrorWritesTheFileAndLaterWritesAppendAnotherClosing) {
+    ErrorSystem::Acquire();
+    ErrorSystem* errors = ErrorSystem::Instance();
+    errors->Log("before", "Synth", 1);
+    os::testing::SetLastErrorCode(5);
+    errors->LogError("bad thing", "Settings", 7);
+
+    const std::string error =
+        "<font color=\"#FF0000\">**** ERROR ****\nSettings(7) : bad thing GLE:5\n</font><br>";
+    const std::string afterError = kHeader + "Synth(1) : before\n<br>" + error + kClosing;
+    EXPECT_EQ(capture_.LogFileBytes(), CrLf(afterError));
+
+    errors->Log("after", "Synth", 2);
+    ErrorSystem::Release();
+    EXPECT_EQ(capture_.LogFileBytes(), CrLf(afterError + "Synth(2) : after\n<br>" + kClosing));
+}
+
+TEST_F(ErrorSystemTest, ErrorShowsOneModalBoxCaptionedError) {
+    ErrorSystem::Acquire();
+    os::testing::SetLastErrorCode(0);
+    ErrorSystem::Instance()->LogError("Failed to create window", "SynthEditor", 99);
+    const std::vector<ErrorBox> boxes = capture_.ErrorBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Error");
+    EXPECT_EQ(boxes[0].text, "**** ERROR ****\nSynthEditor(99) : Failed to create window GLE:0\n");
+}
+
+TEST_F(ErrorSystemTest, LastErrorCodePrintsUnsigned) {
+    ErrorSystem::Acquire();
+    os::testing::SetLastErrorCode(0xFFFFFFFFu);
+    ErrorSystem::Instance()->LogError("x", "D3DRenderer", 1);
+    ASSERT_EQ(capture_.ErrorBoxes().size(), 1u);
+    EXPECT_NE(capture_.ErrorBoxes()[0].text.find(" GLE:4294967295\n"), std::string::npos);
+}
+
+TEST_F(ErrorSystemTest, DebuggerChannelSeesReferenceCountingAndEveryEntry) {
+    ErrorSystem::Acquire();
+    ErrorSystem::Acquire();
+    ErrorSystem::Instance()->Log("abc", "Synth", 42);
+    ErrorSystem::Release();
+    EXPECT_NE(ErrorSystem::Instance(), nullptr);
+    EXPECT_EQ(capture_.LogFileBytes(), "") << "a release that leaves a reference writes nothing";
+    ErrorSystem::Release();
+
+    const std::vector<std::string> expected = {
+        "ErrorSystem Created. Version 0.2 September 2012. Brenwick\n",
+        "ErrorSystem Ref Count++\n",
+        "Synth(42) : abc\n",
+        "ErrorSystem Ref Count--\n",
+        "ErrorSystem Destroyed.\n",
+    };
+    EXPECT_EQ(capture_.DebugOutput(), expected);
+    EXPECT_EQ(ErrorSystem::Instance(), nullptr);
+}
+
+TEST_F(ErrorSystemTest, SecondAcquireDoesNotTruncateTheFile) {
+    ErrorSystem::Acquire();
+    ErrorSystem::Instance()->LogError("first", "Synth", 1);
+    const std::string afterError = capture_.LogFileBytes();
+    ASSERT_FALSE(afterError.empty());
+    ErrorSystem::Acquire();
+    EXPECT_EQ(capture_.LogFileBytes(), afterError);
+}
+
+TEST_F(ErrorSystemTest, NewInstanceAfterTheLastReleaseStartsAFreshFile) {
+    ErrorSystem::Acquire();
+    ErrorSystem::Instance()->Log("first life", "Synth", 1);
+    ErrorSystem::Release();
+    ErrorSystem::Acquire();
+    ErrorSystem::Release();
+    EXPECT_EQ(capture_.LogFileBytes(), CrLf(kHeader + kClosing));
+}
+
+TEST_F(ErrorSystemTest, ListenersReceiveEntriesInOrderWithoutTheHtmlBreak) {
+    ErrorSystem::Acquire();
+    ErrorSystem* errors = ErrorSystem::Instance();
+    RecordingListener first;
+    RecordingListener second;
+    errors->AddListener(&first);
+    errors->AddListener(&second);
+    errors->Log("abc", "Synth", 42);
+    errors->Log("bare", nullptr, 0);
+    errors->LogError("oops", "Settings", 3);
+
+    const std::vector<std::string> expected = {
+        "Synth(42) : abc\n",
+        "bare\n",
+        "**** ERROR ****\nSettings(3) : oops GLE:0\n",
+        "",
+        "<hr>Logging stopped at 10:53:17 \n</BODY>\n</HTML>",
+    };
+    EXPECT_EQ(first.lines, expected);
+    EXPECT_EQ(second.lines, expected);
+    errors->RemoveListener(&first);
+    errors->RemoveListener(&second);
+}
+
+TEST_F(ErrorSystemTest, RemoveListenerRemovesOnlyTheFirstOccurrence) {
+    ErrorSystem::Acquire();
+    ErrorSystem* errors = ErrorSystem::Instance();
+    RecordingListener twice;
+    RecordingListener unknown;
+    errors->AddListener(&twice);
+    errors->AddListener(&twice);
+    errors->RemoveListener(&unknown);
+    errors->RemoveListener(&twice);
+    errors->Log("once", nullptr, 0);
+    EXPECT_EQ(twice.lines, std::vector<std::string>{"once\n"});
+    errors->RemoveListener(&twice);
+    errors->Log("never", nullptr, 0);
+    EXPECT_EQ(twice.lines.size(), 1u);
+}
+
+TEST_F(ErrorSystemTest, DestructionReachesNoListener) {
+    ErrorSystem::Acquire();
+    RecordingListener listener;
+    ErrorSystem::Instance()->AddListener(&listener);
+    ErrorSystem::Release();
+    EXPECT_TRUE(listener.lines.empty());
+}
+
+// Runs the body with the process's current directory set to folder.
+template <typename Body>
+void InDirectory(const fs::path& folder, Body body) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);
+    body();
+    fs::current_path(previous);
+}
+
+TEST_F(ErrorSystemTest, UnwritableFolderFallsBackToANumberedFileInTheCurrentDirectory) {
+    os::testing::SetCommonDocumentsFolder((capture_.Folder() / "missing").string());
+    InDirectory(capture_.Folder(), [] {
+        ErrorSystem::Acquire();
+        ErrorSystem::Instance()->Log("kept", "Synth", 1);
+        ErrorSystem::Release();
+    });
+    std::vector<fs::path> written;
+    for (const auto& entry : fs::directory_iterator(capture_.Folder())) {
+        written.push_back(entry.path().filename());
+    }
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_TRUE(IsFallbackFileName(written[0].string())) << written[0];
+    EXPECT_EQ(ReadFileBytes(capture_.Folder() / written[0]),
+              CrLf(kHeader + "Synth(1) : kept\n<br>" + kClosing));
+}
+
+TEST_F(ErrorSystemTest, FailedFolderLookupWritesBesideTheProcess) {
+    os::testing::SetCommonDocumentsFolder(std::nullopt);
+    InDirectory(capture_.Folder(), [] {
+        ErrorSystem::Acquire();
+        ErrorSystem::Release();
+    });
+    EXPECT_EQ(ReadFileBytes(capture_.Folder() / "Vantoscope Log.html"), CrLf(kHeader + kClosing));
+}
+
+TEST_F(ErrorSystemTest, ConcurrentLoggingKeepsEveryEntryWhole) {
+    ErrorSystem::Acquire();
+    ErrorSystem* errors = ErrorSystem::Instance();
+    RecordingListener listener;
+    errors->AddListener(&listener);
+    constexpr int kThreads = 4;
+    constexpr int kLines = 200;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([errors, t] {
+            for (int i = 0; i < kLines; ++i)
+                errors->Log("line", "Thread", t);
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    errors->RemoveListener(&listener);
+    ASSERT_EQ(listener.lines.size(), static_cast<size_t>(kThreads * kLines));
+    for (const std::string& line : listener.lines) {
+        EXPECT_TRUE(line == "Thread(0) : line\n" || line == "Thread(1) : line\n" ||
+                    line == "Thread(2) : line\n" || line == "Thread(3) : line\n")
+            << line;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,45 @@
+// The host side of the plug-in interface as our test hosts play it: answers
+// the version query and the edit notifications, and records every call the
+// plug-in makes. One recorder is active at a time; its static Callback is
+// what the host hands to the entry point.
+#pragma once
+
+#include <mutex>
+#include <vector>
+
+#include "plugin/VstAbi.h"
+
+struct HostCall {
+    AEffect* effect;
+    VstInt32 opcode;
+    VstInt32 index;
+    VstIntPtr value;
+    float opt;
+};
+
+class CHostCallRecorder {
+public:
+    explicit CHostCallRecorder(VstIntPtr versionAnswer = kVstVersion);
+    ~CHostCallRecorder();
+
+    CHostCallRecorder(const CHostCallRecorder&) = delete;
+    CHostCallRecorder& operator=(const CHostCallRecorder&) = delete;
+
+    static VstIntPtr Callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                              void* ptr, float opt);
+
+    std::vector<HostCall> Calls() const;
+    std::vector<HostCall> CallsWith(VstInt32 opcode) const;
+    void Clear();
+
+    // What audioMasterBeginEdit and audioMasterEndEdit answer.
+    void SetEditAnswer(VstIntPtr answer) { editAnswer_ = answer; }
+
+private:
+    VstIntPtr Answer(const HostCall& call);
+
+    VstIntPtr versionAnswer_;
+    VstIntPtr editAnswer_ = 1;
+    mutable std::mutex mutex_;
+    std::vector<HostCall> calls_;
+};
