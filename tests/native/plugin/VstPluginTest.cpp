@@ -10,6 +10,7 @@
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
 #include "params/Settings.h"
+#include "tests/common/OpcodeAnswers.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
@@ -71,14 +72,6 @@ TEST_F(VstPluginTest, ConstructionLogsInOrderAndSettingsStartAt44100) {
     }
 }
 
-struct OpcodeAnswer {
-    const char* name;
-    VstInt32 opcode;
-    VstInt32 index;
-    VstIntPtr value;
-    VstIntPtr expected;
-};
-
 class DispatcherAnswers : public PluginFixture,
                           public ::testing::WithParamInterface<OpcodeAnswer> {};
 
@@ -87,38 +80,8 @@ TEST_P(DispatcherAnswers, AnswerAsPublished) {
     EXPECT_EQ(Dispatch(answer.opcode, answer.index, answer.value), answer.expected) << answer.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Opcodes, DispatcherAnswers,
-    ::testing::Values(OpcodeAnswer{"open", effOpen, 0, 0, 0},
-                      OpcodeAnswer{"getProgram", effGetProgram, 0, 0, 0},
-                      OpcodeAnswer{"setProgramName", effSetProgramName, 0, 0, 0},
-                      OpcodeAnswer{"mainsOn", effMainsChanged, 0, 1, 0},
-                      OpcodeAnswer{"mainsOff", effMainsChanged, 0, 0, 0},
-                      OpcodeAnswer{"editIdle", effEditIdle, 0, 0, 0},
-                      OpcodeAnswer{"knobMode", effSetEditKnobMode, 0, 2, 0},
-                      OpcodeAnswer{"identify", effIdentify, 0, 0, 0x4E764566},
-                      OpcodeAnswer{"setChunk", effSetChunk, 0, 0, 0},
-                      OpcodeAnswer{"automatable0", effCanBeAutomated, 0, 0, 1},
-                      OpcodeAnswer{"automatable8", effCanBeAutomated, 8, 0, 1},
-                      OpcodeAnswer{"automatable9", effCanBeAutomated, 9, 0, 0},
-                      OpcodeAnswer{"automatableNegative", effCanBeAutomated, -1, 0, 0},
-                      OpcodeAnswer{"category", effGetPlugCategory, 0, 0, 3},
-                      OpcodeAnswer{"vendorVersion", effGetVendorVersion, 0, 0, 810},
-                      OpcodeAnswer{"vstVersion", effGetVstVersion, 0, 0, 2400},
-                      OpcodeAnswer{"midiProgram", effGetCurrentMidiProgram, 0, 0, -1},
-                      OpcodeAnswer{"totalSamples", effSetTotalSampleToProcess, 0, 123456, 123456},
-                      OpcodeAnswer{"processEvents", effProcessEvents, 0, 0, 0},
-                      OpcodeAnswer{"string2Parameter", effString2Parameter, 0, 0, 0},
-                      OpcodeAnswer{"bypass", effSetBypass, 0, 1, 0},
-                      OpcodeAnswer{"tailSize", effGetTailSize, 0, 0, 0},
-                      OpcodeAnswer{"vendorSpecific", effVendorSpecific, 0, 0, 0},
-                      OpcodeAnswer{"startProcess", effStartProcess, 0, 0, 0},
-                      OpcodeAnswer{"stopProcess", effStopProcess, 0, 0, 0},
-                      OpcodeAnswer{"precision", effSetProcessPrecision, 0, 1, 0},
-                      OpcodeAnswer{"midiInputs", effGetNumMidiInputChannels, 0, 0, 0},
-                      OpcodeAnswer{"getVu", effGetVu, 0, 0, 0},
-                      OpcodeAnswer{"unknown", 200, 0, 0, 0}, OpcodeAnswer{"negative", -5, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<OpcodeAnswer>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Opcodes, DispatcherAnswers, ::testing::ValuesIn(kOpcodeAnswers),
+                         OpcodeAnswerName);
 
 TEST_F(VstPluginTest, CanDoAnswersZeroForEveryString) {
     for (const char* text :

@@ -1,0 +1,72 @@
+// The Win32 side of the OS layer, linked directly.
+#include <windows.h>
+
+#include <future>
+
+#include "analysis/PerformanceTimer.h"
+#include "os/Clock.h"
+#include "os/Diagnostics.h"
+#include "os/Folders.h"
+#include "os/Lockable.h"
+#include "tools/host/DebugOutputCapture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Win32Clock, CounterReadsRestoreTheThreadsAffinity) {
+    DWORD_PTR processMask = 0;
+    DWORD_PTR systemMask = 0;
+    ASSERT_TRUE(GetProcessAffinityMask(GetCurrentProcess(), &processMask, &systemMask));
+    // A mask without the first processor where the machine has a second one.
+    const DWORD_PTR ownMask = (processMask & 2) != 0 ? 2 : processMask;
+    const DWORD_PTR original = SetThreadAffinityMask(GetCurrentThread(), ownMask);
+    ASSERT_NE(original, 0u);
+
+    CPerformanceTimer timer;
+    timer.GetMilliseconds();
+    os::PerformanceCounterPinned();
+    EXPECT_EQ(SetThreadAffinityMask(GetCurrentThread(), original), ownMask);
+}
+
+TEST(Win32Clock, TimerCountsMilliseconds) {
+    CPerformanceTimer timer;
+    const uint32_t start = timer.GetMilliseconds();
+    Sleep(30);
+    EXPECT_GE(timer.GetMilliseconds() - start, 25u);
+    EXPECT_GT(os::PerformanceFrequencyPinned(), 0);
+}
+
+TEST(Win32Clock, LocalTimeTextsLookLikeDateAndTime) {
+    const os::LocalTimeTexts now = os::ReadLocalTimeTexts();
+    EXPECT_EQ(now.date.size(), std::string("Sat Dec 05 2026").size()) << now.date;
+    EXPECT_NE(now.time.find(':'), std::string::npos) << now.time;
+}
+
+TEST(Win32Lockable, CriticalSectionIsRecursiveAndTryLockRespectsOtherThreads) {
+    CLockable lockable;
+    CLockable::Hold outer(lockable);
+    CLockable::Hold inner(lockable);
+    const bool otherGotIt = std::async(std::launch::async, [&lockable] {
+                                CLockable::TryHold attempt(lockable);
+                                return attempt.Acquired();
+                            }).get();
+    EXPECT_FALSE(otherGotIt);
+}
+
+TEST(Win32Folders, CommonDocumentsFolderAndModulePath) {
+    const auto folder = os::CommonDocumentsFolder();
+    ASSERT_TRUE(folder.has_value());
+    EXPECT_NE(folder->find("Public"), std::string::npos) << *folder;
+    EXPECT_EQ(os::JoinPath("C:\\a", "b.html"), "C:\\a\\b.html");
+}
+
+TEST(Win32Diagnostics, DebugOutputAndLastError) {
+    CDebugOutputCapture capture;
+    os::DebugOutput("to the debugger\n");
+    EXPECT_TRUE(capture.Contains("to the debugger"));
+    SetLastError(1234);
+    EXPECT_EQ(os::LastErrorCode(), 1234u);
+}
+
+}  // namespace
