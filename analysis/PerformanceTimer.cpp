@@ -13,8 +13,7 @@ uint32_t CPerformanceTimer::GetMilliseconds() {
 }
 
 uint32_t CPerformanceTimer::ElapsedMilliseconds(int64_t start, int64_t now, int64_t frequency) {
-    if (frequency <= 0)
-        return 0;
+    if (frequency <= 0) return 0;
     const int64_t milliseconds = (now - start) * 1000 / frequency;
     return static_cast<uint32_t>(static_cast<uint64_t>(milliseconds));
 }

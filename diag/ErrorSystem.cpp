@@ -29,8 +29,7 @@ std::string WithCrLf(const std::string& text) {
     std::string converted;
     converted.reserve(text.size() + text.size() / 16);
     for (char c : text) {
-        if (c == '\n')
-            converted += '\r';
+        if (c == '\n') converted += '\r';
         converted += c;
     }
     return converted;
@@ -65,8 +64,7 @@ ErrorSystem* ErrorSystem::Instance() {
 
 std::string ErrorSystem::LogFilePath() {
     const std::optional<std::string> folder = os::CommonDocumentsFolder();
-    if (!folder)
-        return kLogFileName;
+    if (!folder) return kLogFileName;
     return os::JoinPath(*folder, kLogFileName);
 }
 
@@ -143,8 +141,7 @@ void ErrorSystem::AddListener(CLogListener* listener) {
 void ErrorSystem::RemoveListener(CLogListener* listener) {
     Hold hold(*this);
     const auto found = std::find(listeners_.begin(), listeners_.end(), listener);
-    if (found != listeners_.end())
-        listeners_.erase(found);
+    if (found != listeners_.end()) listeners_.erase(found);
 }
 
 void ErrorSystem::AppendEntry(const std::string& entry) {
@@ -154,20 +151,17 @@ void ErrorSystem::AppendEntry(const std::string& entry) {
 }
 
 void ErrorSystem::NotifyListeners(const std::string& entry) {
-    for (CLogListener* listener : listeners_)
-        listener->OnLogLine(entry);
+    for (CLogListener* listener : listeners_) listener->OnLogLine(entry);
 }
 
 namespace diag {
 
 void LogLine(const std::string& text, const char* sourceFile, int line) {
-    if (ErrorSystem* errors = ErrorSystem::Instance())
-        errors->Log(text, sourceFile, line);
+    if (ErrorSystem* errors = ErrorSystem::Instance()) errors->Log(text, sourceFile, line);
 }
 
 void LogErrorLine(const std::string& text, const char* sourceFile, int line) {
-    if (ErrorSystem* errors = ErrorSystem::Instance())
-        errors->LogError(text, sourceFile, line);
+    if (ErrorSystem* errors = ErrorSystem::Instance()) errors->LogError(text, sourceFile, line);
 }
 
 }  // namespace diag

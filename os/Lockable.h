@@ -38,8 +38,7 @@ public:
         explicit TryHold(CLockable& lockable)
             : lockable_(lockable), acquired_(lockable.TryLock()) {}
         ~TryHold() {
-            if (acquired_)
-                lockable_.Unlock();
+            if (acquired_) lockable_.Unlock();
         }
         TryHold(const TryHold&) = delete;
         TryHold& operator=(const TryHold&) = delete;

@@ -1,19 +1,70 @@
-// Per-instance settings that the host announces: the sample rate and the
-// largest block size seen so far.
+// Per-instance values that are not host parameters: what the host announced
+// (sample rate, largest block), the display settings that the settings
+// dialog applies, the camera presets, the level palette, the statistics and
+// the two folders the plug-in knows. Nothing of it is stored between runs.
+//
+// Threads: the user-interface thread writes the dialog-facing fields; the
+// audio thread reads the sample rate and the fall rates, which are atomic.
 #pragma once
 
+#include <array>
+#include <atomic>
 #include <cstdint>
+#include <memory>
+#include <string>
+
+class CStatistics;
+
+struct CameraPreset {
+    float x;
+    float y;
+    float z;
+    float yawDeg;
+    float pitchDeg;
+};
 
 class CSettings {
 public:
-    double SampleRate() const { return sampleRate_; }
-    void SetSampleRate(double sampleRate) { sampleRate_ = sampleRate; }
+    static constexpr int kPresetCount = 6;
+    static constexpr int kPaletteSize = 120;
+    enum Preset { kReset, kBack, kRight, kLows, kHighs, kAbove };
 
-    // 0 until the host first announces a block size.
-    int32_t MaxBlockSize() const { return maxBlockSize_; }
-    void SetMaxBlockSize(int32_t frames) { maxBlockSize_ = frames; }
+    CSettings();
+    ~CSettings();
+
+    CSettings(const CSettings&) = delete;
+    CSettings& operator=(const CSettings&) = delete;
+
+    // The plug-in folder, "Data" and name.
+    std::string DataPath(const std::string& name) const;
+    // Palette entry 0 is the loudest level (red), 119 the quietest (green).
+    void BuildPalette();
+
+    CStatistics& Statistics() { return *statistics_; }
+    const std::array<CameraPreset, kPresetCount>& CameraPresets() const { return cameraPresets_; }
+    const std::array<uint32_t, kPaletteSize>& Palette() const { return palette_; }
+    const std::string& PluginFolder() const { return pluginFolder_; }
+    // Empty when the system cannot name the common documents folder.
+    const std::string& DocumentsFolder() const { return documentsFolder_; }
+
+    // Fields read and written directly by the plug-in, the dialogs and the
+    // renderers.
+    int32_t maxBlockSize = 0;
+    int32_t range3dDb = -60;
+    std::atomic<double> sampleRate{44100.0};
+    float controlSensitivity = 0.5f;
+    bool showDebugPane = false;
+    int32_t maxFrameRate = 60;
+    std::atomic<float> peakFallPerSecond{0.1f};
+    std::atomic<float> levelFallPerBlock{0.11f};
 
 private:
-    double sampleRate_ = 44100.0;
-    int32_t maxBlockSize_ = 0;
+    void ResolvePluginFolder();
+    void ResolveDocumentsFolder();
+
+    std::unique_ptr<CStatistics> statistics_;
+    std::array<CameraPreset, kPresetCount> cameraPresets_{};
+    std::array<uint32_t, kPaletteSize> palette_{};
+    std::string pluginFolder_;
+    std::string documentsFolder_;
 };

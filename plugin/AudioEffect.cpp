@@ -14,8 +14,7 @@ AudioEffect* EffectOf(AEffect* effect) {
 VstIntPtr DispatchEffectClass(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
                               void* ptr, float opt) {
     AudioEffect* plugin = EffectOf(effect);
-    if (plugin == nullptr)
-        return 0;
+    if (plugin == nullptr) return 0;
     try {
         if (opcode == effClose) {
             plugin->dispatcher(opcode, index, value, ptr, opt);
@@ -63,8 +62,7 @@ void SetParameterClass(AEffect* effect, VstInt32 index, float value) {
 
 float GetParameterClass(AEffect* effect, VstInt32 index) {
     AudioEffect* plugin = EffectOf(effect);
-    if (plugin == nullptr)
-        return 0.0f;
+    if (plugin == nullptr) return 0.0f;
     try {
         return plugin->getParameter(index);
     } catch (...) {
@@ -104,8 +102,7 @@ void AudioEffect::CopyString(char* destination, const char* source, int maxLengt
 
 VstIntPtr AudioEffect::CallHost(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                                 float opt) {
-    if (audioMaster_ == nullptr)
-        return 0;
+    if (audioMaster_ == nullptr) return 0;
     return audioMaster_(&cEffect_, opcode, index, value, ptr, opt);
 }
 
@@ -127,28 +124,23 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
         case effSetProgram:
             // Negative numbers are refused as well as too large ones: a host
             // would otherwise read a negative current program back.
-            if (value >= 0 && value < numPrograms_)
-                setProgram(static_cast<VstInt32>(value));
+            if (value >= 0 && value < numPrograms_) setProgram(static_cast<VstInt32>(value));
             return 0;
         case effGetProgram:
             return getProgram();
         case effSetProgramName:
             return 0;
         case effGetProgramName:
-            if (text != nullptr)
-                getProgramName(text);
+            if (text != nullptr) getProgramName(text);
             return 0;
         case effGetParamLabel:
-            if (text != nullptr)
-                getParameterLabel(index, text);
+            if (text != nullptr) getParameterLabel(index, text);
             return 0;
         case effGetParamDisplay:
-            if (text != nullptr)
-                getParameterDisplay(index, text);
+            if (text != nullptr) getParameterDisplay(index, text);
             return 0;
         case effGetParamName:
-            if (text != nullptr)
-                getParameterName(index, text);
+            if (text != nullptr) getParameterName(index, text);
             return 0;
         case effSetSampleRate:
             setSampleRate(opt);

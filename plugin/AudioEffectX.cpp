@@ -6,19 +6,15 @@ VstInt32 AudioEffectX::getPlugCategory() {
 }
 
 void AudioEffectX::resume() {
-    if ((cEffect_.flags & effFlagsIsSynth) != 0)
-        return;
+    if ((cEffect_.flags & effFlagsIsSynth) != 0) return;
     char receiveMidi[] = "receiveVstMidiEvent";
-    if (canDo(receiveMidi) == 1)
-        wantEvents();
+    if (canDo(receiveMidi) == 1) wantEvents();
 }
 
 bool AudioEffectX::getSpeakerArrangement(VstSpeakerArrangement** input,
                                          VstSpeakerArrangement** output) {
-    if (input != nullptr)
-        *input = nullptr;
-    if (output != nullptr)
-        *output = nullptr;
+    if (input != nullptr) *input = nullptr;
+    if (output != nullptr) *output = nullptr;
     return false;
 }
 

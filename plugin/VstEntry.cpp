@@ -7,10 +7,8 @@
 #include "plugin/VstPlugin.h"
 
 extern "C" AEffect* VSTPluginMain(audioMasterCallback audioMaster) {
-    if (audioMaster == nullptr)
-        return nullptr;
-    if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
-        return nullptr;
+    if (audioMaster == nullptr) return nullptr;
+    if (audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0) return nullptr;
     try {
         CVstPlugin* plugin = new CVstPlugin(audioMaster);
         return plugin->getAeffect();

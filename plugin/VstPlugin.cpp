@@ -11,6 +11,7 @@
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
 #include "os/Window.h"
+#include "params/ParamControl.h"
 #include "params/Settings.h"
 
 namespace {
@@ -41,12 +42,11 @@ CVstPlugin::CVstPlugin(audioMasterCallback audioMaster)
     ErrorSystem::Acquire();
     VS_LOG("Vantoscope Begin");
     settings_ = std::make_unique<CSettings>();
-    if (gSharedTimer == nullptr)
-        gSharedTimer = new CPerformanceTimer();
+    if (gSharedTimer == nullptr) gSharedTimer = new CPerformanceTimer();
     ++gSharedTimerReferences;
 
-    settings_->SetSampleRate(getSampleRate());
-    VS_LOG("Initial SR set to: " << settings_->SampleRate());
+    settings_->sampleRate = getSampleRate();
+    VS_LOG("Initial SR set to: " << settings_->sampleRate.load());
 
     setNumInputs(kChannels);
     setNumOutputs(kChannels);
@@ -59,8 +59,7 @@ CVstPlugin::CVstPlugin(audioMasterCallback audioMaster)
 }
 
 CVstPlugin::~CVstPlugin() {
-    if (engine_)
-        close();
+    if (engine_) close();
 }
 
 void CVstPlugin::close() {
@@ -97,14 +96,13 @@ int32_t CVstPlugin::SharedTimerReferences() {
 void CVstPlugin::setSampleRate(float sampleRate) {
     AudioEffectX::setSampleRate(sampleRate);
     VS_LOG("Sample rate set to " << sampleRate);
-    if (settings_)
-        settings_->SetSampleRate(sampleRate);
+    if (settings_) settings_->sampleRate = sampleRate;
 }
 
 void CVstPlugin::setBlockSize(VstInt32 blockSize) {
     AudioEffectX::setBlockSize(blockSize);
     VS_LOG("Max block size set to " << blockSize);
-    if (!settings_ || blockSize <= settings_->MaxBlockSize()) {
+    if (!settings_ || blockSize <= settings_->maxBlockSize) {
         VS_LOG("Size is same or less so not changing");
         return;
     }
@@ -119,7 +117,7 @@ void CVstPlugin::setBlockSize(VstInt32 blockSize) {
         std::swap(inputBuffers_, freshInputs);
         std::swap(outputBuffers_, freshOutputs);
         bufferFrames_ = blockSize;
-        settings_->SetMaxBlockSize(blockSize);
+        settings_->maxBlockSize = blockSize;
     }
 }
 
@@ -154,11 +152,9 @@ void CVstPlugin::processDoubleReplacing(double** inputs, double** outputs, VstIn
 // outside the buffers is touched, without allocating on the audio thread.
 template <typename Sample>
 void CVstPlugin::ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 frames) {
-    if (frames <= 0 || inputs == nullptr || outputs == nullptr)
-        return;
+    if (frames <= 0 || inputs == nullptr || outputs == nullptr) return;
     for (int channel = 0; channel < kChannels; ++channel) {
-        if (inputs[channel] == nullptr || outputs[channel] == nullptr)
-            return;
+        if (inputs[channel] == nullptr || outputs[channel] == nullptr) return;
     }
     Hold hold(*this);
     if (!engine_ || bufferFrames_ <= 0) {
@@ -184,25 +180,45 @@ void CVstPlugin::ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 fr
 }
 
 // ---------------------------------------------------------------------------
-// Parameters: indices 0 to 8 are backed by the editor's controls
-// parameters; the rest of the announced range answers as unbacked.
+// Parameters: indices 0 to 8 are the editor's controls parameters; the rest
+// of the announced range answers as unbacked.
 
-void CVstPlugin::setParameter(VstInt32 /*index*/, float /*value*/) {}
-
-float CVstPlugin::getParameter(VstInt32 /*index*/) {
-    return 0.0f;
+CParamControl* CVstPlugin::HostParameter(VstInt32 index) {
+    if (!IsBackedParameter(index) || !engine_) return nullptr;
+    return engine_->Editor()->ControlsParameter(index);
 }
 
-void CVstPlugin::getParameterName(VstInt32 /*index*/, char* text) {
-    WriteUnbackedText(text);
+void CVstPlugin::setParameter(VstInt32 index, float value) {
+    if (CParamControl* parameter = HostParameter(index)) parameter->SetNormalized(value);
 }
 
-void CVstPlugin::getParameterLabel(VstInt32 /*index*/, char* text) {
-    text[0] = 0;
+float CVstPlugin::getParameter(VstInt32 index) {
+    const CParamControl* parameter = HostParameter(index);
+    return parameter != nullptr ? parameter->GetNormalized() : 0.0f;
 }
 
-void CVstPlugin::getParameterDisplay(VstInt32 /*index*/, char* text) {
-    WriteUnbackedText(text);
+void CVstPlugin::getParameterName(VstInt32 index, char* text) {
+    if (const CParamControl* parameter = HostParameter(index)) {
+        std::strncpy(text, parameter->Name(), kVstMaxParamStrLen);
+    } else {
+        WriteUnbackedText(text);
+    }
+}
+
+void CVstPlugin::getParameterLabel(VstInt32 index, char* text) {
+    if (const CParamControl* parameter = HostParameter(index)) {
+        std::strncpy(text, parameter->Label(), kVstMaxParamStrLen);
+    } else {
+        text[0] = 0;
+    }
+}
+
+void CVstPlugin::getParameterDisplay(VstInt32 index, char* text) {
+    if (const CParamControl* parameter = HostParameter(index)) {
+        parameter->GetDisplayText(text);
+    } else {
+        WriteUnbackedText(text);
+    }
 }
 
 bool CVstPlugin::canParameterBeAutomated(VstInt32 index) {
@@ -217,8 +233,7 @@ void CVstPlugin::getProgramName(char* name) {
 }
 
 bool CVstPlugin::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, char* text) {
-    if (index < 0 || index >= kNumPrograms)
-        return false;
+    if (index < 0 || index >= kNumPrograms) return false;
     getProgramName(text);
     return true;
 }
@@ -288,37 +303,31 @@ VstIntPtr CVstPlugin::EditGetRect(void* ptr) {
     editorRect_.left = static_cast<VstInt16>(rect.left);
     editorRect_.bottom = static_cast<VstInt16>(rect.bottom);
     editorRect_.right = static_cast<VstInt16>(rect.right);
-    if (ptr != nullptr)
-        *static_cast<ERect**>(ptr) = &editorRect_;
+    if (ptr != nullptr) *static_cast<ERect**>(ptr) = &editorRect_;
     return 1;
 }
 
 VstIntPtr CVstPlugin::EditOpen(void* parent) {
     VS_LOG("***effEditOpen");
-    if (engine_)
-        engine_->OnEditorOpen(parent);
+    if (engine_) engine_->OnEditorOpen(parent);
     return 1;
 }
 
 VstIntPtr CVstPlugin::EditClose() {
     VS_LOG("***effEditClose");
-    if (engine_)
-        engine_->OnEditorClose();
+    if (engine_) engine_->OnEditorClose();
     return 1;
 }
 
 VstIntPtr CVstPlugin::EditKey(VstInt32 index, bool down) {
-    if (!engine_)
-        return down ? 1 : 0;
+    if (!engine_) return down ? 1 : 0;
     CSynthEditor& editor = *engine_->Editor();
     const os::Point cursor = os::CursorInClient(editor.MainView());
     int32_t key = static_cast<signed char>(index);
-    if (key >= 'a' && key <= 'z')
-        key -= 'a' - 'A';
+    if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
 
     const KeyBinding* binding = editor.FindKeyBinding(key);
-    if (binding == nullptr || binding->action == kActionNone)
-        return down ? 1 : 0;
+    if (binding == nullptr || binding->action == kActionNone) return down ? 1 : 0;
     editor.Navigation().cursorX = cursor.x;
     editor.Navigation().cursorY = cursor.y;
     if (binding->action >= 0 && binding->action < kCameraActionCount) {

@@ -13,6 +13,7 @@
 class CSynth;
 class CSettings;
 class CPerformanceTimer;
+class CParamControl;
 
 class CVstPlugin : public AudioEffectX, public CLockable {
 public:
@@ -66,6 +67,9 @@ private:
         void Allocate(VstInt32 frames);
         void Free();
     };
+
+    // The parameter object behind host index 0..8, or null.
+    CParamControl* HostParameter(VstInt32 index);
 
     template <typename Sample>
     void ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 frames);

@@ -121,7 +121,6 @@ int main(int argc, char** argv) {
     std::printf("\nHost callbacks received: %zu\n", host.Calls().size());
     const std::vector<std::string> errors = errorBoxes.Errors();
     std::printf("Error boxes: %zu\n", errors.size());
-    for (const std::string& error : errors)
-        std::printf("  %s\n", error.c_str());
+    for (const std::string& error : errors) std::printf("  %s\n", error.c_str());
     return errors.empty() ? 0 : 2;
 }

@@ -30,8 +30,7 @@ int64_t PerformanceCounterPinned() {
 LocalTimeTexts ReadLocalTimeTexts() {
     {
         std::lock_guard<std::mutex> hold(gTimeMutex);
-        if (gFixedTexts)
-            return LocalTimeTexts{gFixedTexts->first, gFixedTexts->second};
+        if (gFixedTexts) return LocalTimeTexts{gFixedTexts->first, gFixedTexts->second};
     }
     const time_t seconds = time(nullptr);
     tm local{};

@@ -19,8 +19,7 @@ thread_local uint32_t tLastErrorCode = 0;
 
 void DebugOutput(const char* text) {
     std::lock_guard<std::mutex> hold(gSinkMutex);
-    if (gDebugSink)
-        gDebugSink(text);
+    if (gDebugSink) gDebugSink(text);
 }
 
 void ShowErrorBox(const char* text, const char* caption) {

@@ -22,13 +22,10 @@ void* gModuleInstance = nullptr;
 std::optional<std::string> CommonDocumentsFolder() {
     {
         std::lock_guard<std::mutex> hold(gFolderMutex);
-        if (gFolderOverridden)
-            return gFolderOverride;
+        if (gFolderOverridden) return gFolderOverride;
     }
-    if (const char* folder = std::getenv("VANTOSCOPE_DOCUMENTS"))
-        return std::string(folder);
-    if (const char* home = std::getenv("HOME"))
-        return std::string(home);
+    if (const char* folder = std::getenv("VANTOSCOPE_DOCUMENTS")) return std::string(folder);
+    if (const char* home = std::getenv("HOME")) return std::string(home);
     return std::nullopt;
 }
 

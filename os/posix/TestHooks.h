@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "os/Window.h"
+
 namespace os::testing {
 
 using DebugOutputSink = std::function<void(const std::string& text)>;
@@ -28,5 +30,13 @@ void ResetCommonDocumentsFolder();
 
 // Fixes the local time texts; nullopt goes back to the real clock.
 void SetLocalTimeTexts(std::optional<std::pair<std::string, std::string>> dateAndTime);
+
+// The stand-in dialogs: what each control shows, how often its text was
+// written, whether it is enabled; and the state of the Ctrl key.
+std::string DialogItemText(WindowHandle dialog, int controlId);
+int DialogItemTextWrites(WindowHandle dialog, int controlId);
+bool DialogItemEnabled(WindowHandle dialog, int controlId);
+void SetControlKeyActive(bool active);
+void ResetDialogs();
 
 }  // namespace os::testing

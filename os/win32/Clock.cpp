@@ -12,8 +12,7 @@ class FirstProcessorPin {
 public:
     FirstProcessorPin() : previousMask_(SetThreadAffinityMask(GetCurrentThread(), 1)) {}
     ~FirstProcessorPin() {
-        if (previousMask_ != 0)
-            SetThreadAffinityMask(GetCurrentThread(), previousMask_);
+        if (previousMask_ != 0) SetThreadAffinityMask(GetCurrentThread(), previousMask_);
     }
     FirstProcessorPin(const FirstProcessorPin&) = delete;
     FirstProcessorPin& operator=(const FirstProcessorPin&) = delete;

@@ -32,8 +32,7 @@ void* ModuleInstance() {
 std::string ModulePath() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(gModuleInstance, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return std::string();
+    if (length == 0 || length >= MAX_PATH) return std::string();
     return std::string(path, length);
 }
 

@@ -7,8 +7,7 @@ namespace os {
 
 bool GetRectInParent(WindowHandle window, WindowHandle parent, Rect& rect) {
     RECT client;
-    if (!GetClientRect(static_cast<HWND>(window), &client))
-        return false;
+    if (!GetClientRect(static_cast<HWND>(window), &client)) return false;
     POINT viewTopLeft{client.left, client.top};
     POINT viewBottomRight{client.right, client.bottom};
     POINT parentOrigin{0, 0};
@@ -27,8 +26,7 @@ bool GetRectInParent(WindowHandle window, WindowHandle parent, Rect& rect) {
 Point CursorInClient(WindowHandle window) {
     POINT cursor{0, 0};
     GetCursorPos(&cursor);
-    if (window != nullptr)
-        ScreenToClient(static_cast<HWND>(window), &cursor);
+    if (window != nullptr) ScreenToClient(static_cast<HWND>(window), &cursor);
     return Point{cursor.x, cursor.y};
 }
 

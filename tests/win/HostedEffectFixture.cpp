@@ -8,8 +8,7 @@
 
 std::string HostedEffectFixture::LogFileBytes() {
     char folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_COMMON_DOCUMENTS, nullptr, 0, folder)))
-        return {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_COMMON_DOCUMENTS, nullptr, 0, folder))) return {};
     std::ifstream file(std::string(folder) + "\\Vantoscope Log.html", std::ios::binary);
     std::ostringstream bytes;
     bytes << file.rdbuf();

@@ -25,8 +25,7 @@ protected:
     }
 
     void TearDown() override {
-        if (effect_ != nullptr)
-            Close(effect_);
+        if (effect_ != nullptr) Close(effect_);
         module_.reset();
         EXPECT_EQ(errorBoxes_.Errors(), std::vector<std::string>())
             << "no error box may appear unless a test expects it";

@@ -43,9 +43,6 @@ TEST_F(HostedEffect, EffectRecordCarriesTheIdentity) {
     EXPECT_EQ(Text(effGetProductString), "Vantoscope");
     EXPECT_EQ(Text(effGetVendorString), "Orlemar");
     EXPECT_EQ(Text(effGetProgramName), "Vantoscope");
-    EXPECT_EQ(Text(effGetParamName, 12), "N/A");
-    EXPECT_EQ(Text(effGetParamLabel, 12), "");
-    EXPECT_EQ(effect_->getParameter(effect_, 12), 0.0f);
 }
 
 class HostedOpcodes : public HostedEffectFixture,
@@ -82,8 +79,7 @@ std::vector<Sample> Noise(size_t count, unsigned seed) {
     std::mt19937 generator(seed);
     std::uniform_real_distribution<double> distribution(-1.0, 1.0);
     std::vector<Sample> samples(count);
-    for (Sample& sample : samples)
-        sample = static_cast<Sample>(distribution(generator));
+    for (Sample& sample : samples) sample = static_cast<Sample>(distribution(generator));
     return samples;
 }
 
@@ -155,6 +151,34 @@ TEST_F(HostedEffect, TwoInstancesShareOneErrorSystemAndOneLog) {
     EXPECT_NE(log.find("Vantoscope Begin", firstBegin + 1), std::string::npos);
     const size_t firstHeader = log.find("<HTML>");
     EXPECT_EQ(log.find("<HTML>", firstHeader + 1), std::string::npos) << "one header only";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HostedEffect, HostSeesTheNineParametersWithTheirTexts) {
+    const char* const names[] = {"CX", "CY", "CZ", "CYaw", "CPitch", "Axis", "Ave", "Hold", "Freq"};
+    const char* const labels[] = {"M", "M", "M", "Deg", "Deg", "%", "ms", "ms", "Hz"};
+    for (VstInt32 index = 0; index < 9; ++index) {
+        EXPECT_EQ(Text(effGetParamName, index), names[index]);
+        EXPECT_EQ(Text(effGetParamLabel, index), labels[index]);
+    }
+    EXPECT_FLOAT_EQ(effect_->getParameter(effect_, 0), 0.5f);
+    EXPECT_FLOAT_EQ(effect_->getParameter(effect_, 7), 500.0f / 5100.0f);
+    EXPECT_FLOAT_EQ(effect_->getParameter(effect_, 8), 990.0f / 19990.0f);
+    EXPECT_EQ(Text(effGetParamDisplay, 0), "0.00");
+    EXPECT_EQ(Text(effGetParamDisplay, 7), "500");
+    EXPECT_EQ(Text(effGetParamDisplay, 8), "1000");
+
+    effect_->setParameter(effect_, 3, 1.0f);
+    EXPECT_EQ(effect_->getParameter(effect_, 3), 1.0f);
+    EXPECT_EQ(Text(effGetParamDisplay, 3), "360");
+    effect_->setParameter(effect_, 6, 1.0f);
+    EXPECT_EQ(Text(effGetParamDisplay, 6), "inf");
+    effect_->setParameter(effect_, 12, 0.7f);
+    EXPECT_EQ(effect_->getParameter(effect_, 12), 0.0f);
+    EXPECT_EQ(Text(effGetParamDisplay, 12), "N/A");
 }
 
 }  // namespace

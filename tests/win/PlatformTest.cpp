@@ -5,6 +5,7 @@
 
 #include "analysis/PerformanceTimer.h"
 #include "os/Clock.h"
+#include "os/Dialog.h"
 #include "os/Diagnostics.h"
 #include "os/Folders.h"
 #include "os/Lockable.h"
@@ -67,6 +68,27 @@ TEST(Win32Diagnostics, DebugOutputAndLastError) {
     EXPECT_TRUE(capture.Contains("to the debugger"));
     SetLastError(1234);
     EXPECT_EQ(os::LastErrorCode(), 1234u);
+}
+
+TEST(Win32Dialog, ControlTextsAndEnabledState) {
+    HWND dialog = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                  nullptr, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    HWND value = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 10, dialog,
+                                 reinterpret_cast<HMENU>(1021), nullptr, nullptr);
+    ASSERT_NE(value, nullptr);
+    char text[32] = {};
+    os::SetDialogItemText(dialog, 1021, "-999.00");
+    GetWindowTextA(value, text, sizeof text);
+    EXPECT_STREQ(text, "-999.00");
+    os::SetDialogItemInt(dialog, 1021, -70, true);
+    GetWindowTextA(value, text, sizeof text);
+    EXPECT_STREQ(text, "-70");
+    os::EnableDialogItem(dialog, 1021, false);
+    EXPECT_FALSE(IsWindowEnabled(value));
+    os::EnableDialogItem(dialog, 1021, true);
+    EXPECT_TRUE(IsWindowEnabled(value));
+    DestroyWindow(dialog);
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ LONG CALLBACK RecordDebugPrint(EXCEPTION_POINTERS* exception) {
     if (record->ExceptionCode == kDebugPrintException && record->NumberParameters >= 2) {
         const auto* text = reinterpret_cast<const char*>(record->ExceptionInformation[1]);
         std::lock_guard<std::mutex> hold(gMutex);
-        if (gLines != nullptr && text != nullptr)
-            gLines->push_back(text);
+        if (gLines != nullptr && text != nullptr) gLines->push_back(text);
     }
     return EXCEPTION_CONTINUE_SEARCH;
 }
@@ -34,8 +33,7 @@ CDebugOutputCapture::CDebugOutputCapture() {
 }
 
 CDebugOutputCapture::~CDebugOutputCapture() {
-    if (handler_ != nullptr)
-        RemoveVectoredExceptionHandler(handler_);
+    if (handler_ != nullptr) RemoveVectoredExceptionHandler(handler_);
     std::lock_guard<std::mutex> hold(gMutex);
     delete gLines;
     gLines = nullptr;
@@ -48,8 +46,7 @@ std::vector<std::string> CDebugOutputCapture::Lines() const {
 
 bool CDebugOutputCapture::Contains(const std::string& text) const {
     for (const std::string& line : Lines()) {
-        if (line.find(text) != std::string::npos)
-            return true;
+        if (line.find(text) != std::string::npos) return true;
     }
     return false;
 }

@@ -18,8 +18,7 @@ struct FoundBoxes {
 BOOL CALLBACK CollectErrorBox(HWND window, LPARAM context) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId != GetCurrentProcessId() || !IsWindowVisible(window))
-        return TRUE;
+    if (processId != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
     char className[64] = {};
     char caption[64] = {};
     GetClassNameA(window, className, sizeof className);
@@ -64,8 +63,7 @@ void CErrorBoxWatcher::CloseErrorBoxes() {
         }
         // Give the box's thread time to close it before the next poll sees
         // it again.
-        for (int wait = 0; wait < 100 && IsWindow(box); ++wait)
-            Sleep(kPollMs);
+        for (int wait = 0; wait < 100 && IsWindow(box); ++wait) Sleep(kPollMs);
     }
 }
 
@@ -77,8 +75,7 @@ std::vector<std::string> CErrorBoxWatcher::Errors() const {
 bool CErrorBoxWatcher::WaitForErrors(size_t count, int timeoutMs) const {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {
-        if (Errors().size() >= count)
-            return true;
+        if (Errors().size() >= count) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
     return Errors().size() >= count;

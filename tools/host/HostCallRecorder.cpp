@@ -19,8 +19,7 @@ CHostCallRecorder::~CHostCallRecorder() {
 VstIntPtr CHostCallRecorder::Callback(AEffect* effect, VstInt32 opcode, VstInt32 index,
                                       VstIntPtr value, void* /*ptr*/, float opt) {
     CHostCallRecorder* recorder = gActiveRecorder.load();
-    if (recorder == nullptr)
-        return 0;
+    if (recorder == nullptr) return 0;
     const HostCall call{effect, opcode, index, value, opt};
     {
         std::lock_guard<std::mutex> hold(recorder->mutex_);
@@ -50,8 +49,7 @@ std::vector<HostCall> CHostCallRecorder::CallsWith(VstInt32 opcode) const {
     std::lock_guard<std::mutex> hold(mutex_);
     std::vector<HostCall> matching;
     for (const HostCall& call : calls_) {
-        if (call.opcode == opcode)
-            matching.push_back(call);
+        if (call.opcode == opcode) matching.push_back(call);
     }
     return matching;
 }

@@ -6,13 +6,11 @@
 CPluginModule::CPluginModule(const std::string& path) : module_(LoadLibraryA(path.c_str())) {}
 
 CPluginModule::~CPluginModule() {
-    if (module_ != nullptr)
-        FreeLibrary(static_cast<HMODULE>(module_));
+    if (module_ != nullptr) FreeLibrary(static_cast<HMODULE>(module_));
 }
 
 VstEntryProc CPluginModule::Entry(const char* name) const {
-    if (module_ == nullptr)
-        return nullptr;
+    if (module_ == nullptr) return nullptr;
     return reinterpret_cast<VstEntryProc>(
         reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module_), name)));
 }

@@ -38,12 +38,9 @@ std::string CrLf(const std::string& text) {
 bool IsFallbackFileName(const std::string& name) {
     const std::string prefix = "Vantoscope Log ";
     const std::string suffix = ".html";
-    if (name.size() <= prefix.size() + suffix.size())
-        return false;
-    if (name.compare(0, prefix.size(), prefix) != 0)
-        return false;
-    if (name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-        return false;
+    if (name.size() <= prefix.size() + suffix.size()) return false;
+    if (name.compare(0, prefix.size(), prefix) != 0) return false;
+    if (name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) return false;
     const std::string digits =
         name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
     return digits.size() <= 4 && digits.find_first_not_of("0123456789") == std::string::npos &&
@@ -60,8 +57,7 @@ class ErrorSystemTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(ErrorSystem::Instance(), nullptr); }
     void TearDown() override {
-        while (ErrorSystem::Instance() != nullptr)
-            ErrorSystem::Release();
+        while (ErrorSystem::Instance() != nullptr) ErrorSystem::Release();
     }
     DiagnosticsCapture capture_;
 };
@@ -252,12 +248,10 @@ TEST_F(ErrorSystemTest, ConcurrentLoggingKeepsEveryEntryWhole) {
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([errors, t] {
-            for (int i = 0; i < kLines; ++i)
-                errors->Log("line", "Thread", t);
+            for (int i = 0; i < kLines; ++i) errors->Log("line", "Thread", t);
         });
     }
-    for (std::thread& thread : threads)
-        thread.join();
+    for (std::thread& thread : threads) thread.join();
     errors->RemoveListener(&listener);
     ASSERT_EQ(listener.lines.size(), static_cast<size_t>(kThreads * kLines));
     for (const std::string& line : listener.lines) {

@@ -69,8 +69,7 @@ TEST(Lockable, ExcludesConcurrentWriters) {
             }
         });
     }
-    for (std::thread& thread : threads)
-        thread.join();
+    for (std::thread& thread : threads) thread.join();
     EXPECT_EQ(counter, 40000);
 }
 

@@ -17,8 +17,7 @@ std::vector<Sample> Noise(size_t count, unsigned seed) {
     std::mt19937 generator(seed);
     std::uniform_real_distribution<double> distribution(-1.0, 1.0);
     std::vector<Sample> samples(count);
-    for (Sample& sample : samples)
-        sample = static_cast<Sample>(distribution(generator));
+    for (Sample& sample : samples) sample = static_cast<Sample>(distribution(generator));
     // Values a float path must keep bit for bit as well.
     if (count > 4) {
         samples[0] = Sample(0);
@@ -37,8 +36,7 @@ protected:
     std::array<std::vector<Sample>, 2> Run(const std::array<std::vector<Sample>, 2>& input,
                                            const std::vector<int>& blockSizes) {
         std::array<std::vector<Sample>, 2> output;
-        for (auto& channel : output)
-            channel.assign(input[0].size(), Sample(42));
+        for (auto& channel : output) channel.assign(input[0].size(), Sample(42));
         size_t done = 0;
         for (size_t block = 0; done < input[0].size(); ++block) {
             const int frames = std::min<int>(blockSizes[block % blockSizes.size()],

@@ -53,8 +53,8 @@ TEST_F(VstPluginTest, EffectRecordCarriesTheIdentity) {
 }
 
 TEST_F(VstPluginTest, ConstructionLogsInOrderAndSettingsStartAt44100) {
-    EXPECT_EQ(Plugin().Settings()->SampleRate(), 44100.0);
-    EXPECT_EQ(Plugin().Settings()->MaxBlockSize(), 0);
+    EXPECT_EQ(Plugin().Settings()->sampleRate.load(), 44100.0);
+    EXPECT_EQ(Plugin().Settings()->maxBlockSize, 0);
     // The listener joins after construction, so read the file written at close.
     CloseEffect();
     const std::string log = capture_.LogFileBytes();
@@ -181,24 +181,24 @@ TEST_F(VstPluginTest, UnbackedParametersAnswerNotAvailable) {
 TEST_F(VstPluginTest, SampleRateReachesTheSettingsAndTheLog) {
     Dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
     EXPECT_EQ(Plugin().getSampleRate(), 48000.0f);
-    EXPECT_EQ(Plugin().Settings()->SampleRate(), 48000.0);
+    EXPECT_EQ(Plugin().Settings()->sampleRate.load(), 48000.0);
     EXPECT_TRUE(Logged("VstPlugin("));
     EXPECT_TRUE(Logged(") : Sample rate set to 48000\n"));
 }
 
 TEST_F(VstPluginTest, BlockSizeGrowsButNeverShrinks) {
     Dispatch(effSetBlockSize, 0, 1024);
-    EXPECT_EQ(Plugin().Settings()->MaxBlockSize(), 1024);
+    EXPECT_EQ(Plugin().Settings()->maxBlockSize, 1024);
     EXPECT_TRUE(Logged(") : Max block size set to 1024\n"));
     EXPECT_FALSE(Logged("Size is same or less so not changing"));
 
     Dispatch(effSetBlockSize, 0, 512);
     EXPECT_TRUE(Logged("Size is same or less so not changing"));
-    EXPECT_EQ(Plugin().Settings()->MaxBlockSize(), 1024);
+    EXPECT_EQ(Plugin().Settings()->maxBlockSize, 1024);
     EXPECT_EQ(Plugin().getBlockSize(), 512);
 
     Dispatch(effSetBlockSize, 0, 2048);
-    EXPECT_EQ(Plugin().Settings()->MaxBlockSize(), 2048);
+    EXPECT_EQ(Plugin().Settings()->maxBlockSize, 2048);
 }
 
 TEST_F(VstPluginTest, SizeWindowIsLoggedAndRefused) {
@@ -253,8 +253,7 @@ TEST_F(VstPluginTest, UnboundKeysAreAcceptedDownButRefusedUp) {
     EXPECT_EQ(Dispatch(effEditKeyDown, 'W'), 1);
     EXPECT_EQ(Dispatch(effEditKeyUp, 'W'), 0);
     EXPECT_EQ(Dispatch(effEditKeyDown, 0xE9), 1) << "characters above 127 are negative";
-    for (uint8_t held : editor.KeyHeld())
-        EXPECT_EQ(held, 0);
+    for (uint8_t held : editor.KeyHeld()) EXPECT_EQ(held, 0);
 }
 
 TEST_F(VstPluginTest, EditorOpenAndCloseLogAndSwitchTheEngine) {

@@ -22,8 +22,7 @@ protected:
     }
 
     void TearDown() override {
-        if (effect_ != nullptr)
-            CloseEffect();
+        if (effect_ != nullptr) CloseEffect();
     }
 
     void OnLogLine(const std::string& line) override { logLines_.push_back(line); }
@@ -43,8 +42,7 @@ protected:
 
     bool Logged(const std::string& text) const {
         for (const std::string& line : logLines_) {
-            if (line.find(text) != std::string::npos)
-                return true;
+            if (line.find(text) != std::string::npos) return true;
         }
         return false;
     }

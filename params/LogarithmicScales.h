@@ -1,0 +1,53 @@
+// Index-to-value scales. The spectrum store lays its 256 bands over ten
+// octaves from 20 Hz with a CLogScale; the display finds the band of a
+// frequency with IndexOf. A scale is initialised once by its owner and only
+// read afterwards, so it has no lock.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+class CScale {
+public:
+    virtual bool Init(int32_t first, int32_t last, double low, double high) = 0;
+    virtual double ValueAtOffset(int32_t index) const = 0;
+    virtual double ValueAt(int32_t index) const = 0;
+    virtual int32_t IndexOf(double value) const = 0;
+    virtual ~CScale() = default;
+};
+
+// Entries 0..count run from 20 to 20480 in equal ratios of 2^(10 / count),
+// whatever low and high say.
+class CLogScale : public CScale {
+public:
+    bool Init(int32_t first, int32_t last, double low, double high) override;
+    double ValueAtOffset(int32_t index) const override;
+    double ValueAt(int32_t index) const override;
+    // first + the first entry at or above value; an error report and 0 when
+    // the value lies above the table.
+    int32_t IndexOf(double value) const override;
+
+private:
+    int32_t first_ = 0;
+    int32_t last_ = 0;
+    int32_t count_ = 0;
+    double low_ = 0.0;
+    double high_ = 0.0;
+    std::unique_ptr<double[]> table_;
+};
+
+class CLinearScale : public CScale {
+public:
+    bool Init(int32_t first, int32_t last, double low, double high) override;
+    double ValueAtOffset(int32_t index) const override;
+    double ValueAt(int32_t index) const override;
+    int32_t IndexOf(double value) const override;
+    double Step() const { return step_; }
+
+private:
+    int32_t first_ = 0;
+    int32_t last_ = 0;
+    double low_ = 0.0;
+    double high_ = 0.0;
+    double step_ = 0.0;
+};

@@ -1,0 +1,49 @@
+// Every adjustable value of the system: the nine host-visible controls
+// parameters (their position is the host index) and the eleven settings
+// parameters of the settings dialog.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "params/ParamControl.h"
+
+class AudioEffect;
+
+enum ControlsParameter : int {
+    kParamCameraX,
+    kParamCameraY,
+    kParamCameraZ,
+    kParamYaw,
+    kParamPitch,
+    kParamAxis,
+    kParamAverage,
+    kParamHold,
+    kParamFrequency,
+    kControlsParameterCount
+};
+
+enum SettingsParameter : int {
+    kSettingRange3d,
+    kSettingMaxFps,
+    kSettingSmoothing,
+    kSettingBallistics,
+    kSettingControlSensitivity,
+    kSettingForwardKey,
+    kSettingRotateLeftKey,
+    kSettingRotateRightKey,
+    kSettingMoveLeftKey,
+    kSettingMoveRightKey,
+    kSettingMoveBackKey,
+    kSettingsParameterCount
+};
+
+using ParamList = std::vector<std::unique_ptr<CParamControl>>;
+
+// Appends the controls parameters, in host index order, with their names,
+// labels and defaults; "Axis" starts disabled.
+void BuildControlsParameters(AudioEffect* effect, ParamList& list);
+
+// Appends the settings parameters; the six key parameters show their value
+// through keyFormatter.
+void BuildSettingsParameters(AudioEffect* effect, ParamFormatter keyFormatter, ParamList& list);

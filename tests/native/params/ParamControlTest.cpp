@@ -1,0 +1,257 @@
+// Parameter objects: range rules, steps, normalisation, texts, locking and
+// automation.
+#include "params/ParamControl.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <future>
+#include <thread>
+
+#include "diag/ErrorSystem.h"
+#include "os/posix/TestHooks.h"
+#include "plugin/AudioEffect.h"
+#include "tests/native/support/DiagnosticsCapture.h"
+
+namespace {
+
+// Records what a parameter tells the host.
+class RecordingEffect : public AudioEffect {
+public:
+    RecordingEffect() : AudioEffect(nullptr, 1, 1) {}
+    void processReplacing(float**, float**, VstInt32) override {}
+    void setParameterAutomated(VstInt32 index, float value) override {
+        automated.push_back({index, value});
+    }
+    std::vector<std::pair<VstInt32, float>> automated;
+};
+
+// minimum, maximum, step, default, controls, decimals, host index, wraps,
+// has maximum text
+constexpr ParamSpec kCameraX{-999, 999, 10, 0, 1021, 1022, 1023, 2, 0, false, false};
+constexpr ParamSpec kYaw{0, 360, 1, 0, 1018, 1019, 1020, 0, 3, true, false};
+constexpr ParamSpec kHold{0, 5100, 100, 500, 1044, 1045, 1046, 0, 7, false, true};
+constexpr ParamSpec kSmoothing{1, 11, 1, 11, 1072, 1073, 1074, 0, 2, false, true};
+
+class ParamControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        os::testing::ResetDialogs();
+        ErrorSystem::Acquire();
+        ErrorSystem::Instance()->AddListener(&log_);
+    }
+    void TearDown() override {
+        ErrorSystem::Instance()->RemoveListener(&log_);
+        ErrorSystem::Release();
+        os::testing::ResetDialogs();
+    }
+
+    std::string HostText(const CParamControl& parameter) {
+        char text[16];
+        std::memset(text, 'x', sizeof text);
+        parameter.GetDisplayText(text);
+        EXPECT_EQ(text[8], 0) << "byte 8 always terminates";
+        return text;
+    }
+
+    struct LogLines : CLogListener {
+        void OnLogLine(const std::string& line) override { lines.push_back(line); }
+        std::vector<std::string> lines;
+    };
+
+    DiagnosticsCapture capture_;
+    LogLines log_;
+    RecordingEffect effect_;
+    int dialog_ = 0;
+    os::WindowHandle Dialog() { return &dialog_; }
+};
+
+TEST_F(ParamControlTest, WrappingParameterWrapsByItsMaximum) {
+    CParamControl yaw(kYaw, &effect_);
+    yaw.SetValue(355);
+    yaw.AddDelta(10);
+    EXPECT_EQ(yaw.Value(), 5.0f);
+    yaw.SetValue(725);
+    EXPECT_EQ(yaw.Value(), 5.0f);
+    yaw.SetValue(-30);
+    EXPECT_EQ(yaw.Value(), 330.0f);
+    yaw.SetValue(0);
+    yaw.Step(kYaw.minusControl);
+    EXPECT_EQ(yaw.Value(), 359.0f);
+    yaw.SetValue(360);
+    EXPECT_EQ(yaw.Value(), 360.0f) << "the maximum itself stays";
+}
+
+TEST_F(ParamControlTest, ClampingParameterStopsAtItsEnds) {
+    CParamControl x(kCameraX, &effect_);
+    x.SetValue(995);
+    EXPECT_TRUE(x.Step(kCameraX.plusControl));
+    EXPECT_EQ(x.Value(), 999.0f);
+    x.SetValue(-5000);
+    EXPECT_EQ(x.Value(), -999.0f);
+}
+
+TEST_F(ParamControlTest, StepClaimsOnlyItsOwnControls) {
+    CParamControl x(kCameraX, &effect_);
+    EXPECT_FALSE(x.Step(kCameraX.valueControl));
+    EXPECT_FALSE(x.Step(1018));
+    EXPECT_EQ(x.Value(), 0.0f);
+    EXPECT_TRUE(x.Step(kCameraX.minusControl));
+    EXPECT_EQ(x.Value(), -10.0f);
+}
+
+TEST_F(ParamControlTest, ControlKeyMakesEveryStepOne) {
+    CParamControl hold(kHold, &effect_);
+    os::testing::SetControlKeyActive(true);
+    hold.Step(kHold.plusControl);
+    EXPECT_EQ(hold.Value(), 501.0f);
+    os::testing::SetControlKeyActive(false);
+    hold.Step(kHold.plusControl);
+    EXPECT_EQ(hold.Value(), 601.0f);
+}
+
+TEST_F(ParamControlTest, NormalisationCoversTheRangeAndStaysSilentTowardsTheHost) {
+    CParamControl yaw(kYaw, &effect_);
+    yaw.SetAutomate(true);
+    EXPECT_EQ(yaw.GetNormalized(), 0.0f);
+    yaw.SetNormalized(0.5f);
+    EXPECT_EQ(yaw.Value(), 180.0f);
+    yaw.SetNormalized(1.0f);
+    EXPECT_EQ(yaw.Value(), 360.0f);
+    EXPECT_EQ(yaw.GetNormalized(), 1.0f);
+    EXPECT_TRUE(effect_.automated.empty()) << "the host is the source of the change";
+    CParamControl x(kCameraX, &effect_);
+    EXPECT_EQ(x.GetNormalized(), 0.5f);
+    x.SetNormalized(0.0f);
+    EXPECT_EQ(x.Value(), -999.0f);
+}
+
+TEST_F(ParamControlTest, UserChangesAreAutomatedOnlyOnceAutomateIsSet) {
+    CParamControl hold(kHold, &effect_);
+    hold.SetValue(1000);
+    EXPECT_TRUE(effect_.automated.empty());
+    hold.SetAutomate(true);
+    hold.SetValue(5100);
+    ASSERT_EQ(effect_.automated.size(), 1u);
+    EXPECT_EQ(effect_.automated[0].first, 7);
+    EXPECT_EQ(effect_.automated[0].second, 1.0f);
+}
+
+TEST_F(ParamControlTest, SettingTheCurrentValueDoesNothing) {
+    CParamControl hold(kHold, &effect_);
+    hold.SetAutomate(true);
+    hold.SetDialog(Dialog());
+    hold.SetValue(500);
+    EXPECT_TRUE(effect_.automated.empty());
+    EXPECT_EQ(os::testing::DialogItemTextWrites(Dialog(), kHold.valueControl), 0);
+    EXPECT_TRUE(log_.lines.empty());
+}
+
+TEST_F(ParamControlTest, HostAndDialogTexts) {
+    CParamControl x(kCameraX, &effect_);
+    x.SetDialog(Dialog());
+    x.SetValue(-999);
+    EXPECT_EQ(HostText(x), "-999.00");
+    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kCameraX.valueControl), "-999.00");
+    x.SetValue(0);
+    EXPECT_EQ(HostText(x), "0.00");
+
+    CParamControl hold(kHold, &effect_);
+    hold.SetDialog(Dialog());
+    hold.SetValue(12.9f);
+    EXPECT_EQ(HostText(hold), "12");
+    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kHold.valueControl), "12");
+    hold.SetValue(5100);
+    EXPECT_EQ(HostText(hold), "inf");
+    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kHold.valueControl), "inf");
+}
+
+TEST_F(ParamControlTest, NegativeIntegersShowTheirSign) {
+    constexpr ParamSpec kRange{-120, 0, 10, -60, 1066, 1068, 1067, 0, 0, false, false};
+    CParamControl range(kRange, &effect_);
+    range.SetDialog(Dialog());
+    range.Step(kRange.minusControl);
+    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kRange.valueControl), "-70");
+    EXPECT_EQ(HostText(range), "-70");
+}
+
+TEST_F(ParamControlTest, MaximumTextReplacesInf) {
+    CParamControl smoothing(kSmoothing, &effect_);
+    smoothing.SetMaxText("off");
+    EXPECT_EQ(HostText(smoothing), "off");
+    EXPECT_EQ(smoothing.DialogText(), "off");
+    smoothing.SetValue(5);
+    EXPECT_EQ(smoothing.DialogText(), "5");
+}
+
+TEST_F(ParamControlTest, HostTextIsCutToEightCharacters) {
+    constexpr ParamSpec kWide{-99999, 99999, 1, -99999, 1, 2, 3, 3, 0, false, false};
+    CParamControl wide(kWide, &effect_);
+    EXPECT_EQ(HostText(wide), "-99999.0");
+}
+
+TEST_F(ParamControlTest, FormatterDecidesTheDialogTextButNotTheHostText) {
+    constexpr ParamSpec kKey{0, 231, 1, 65, 1082, 1083, 1084, 0, 5, false, false};
+    CParamControl key(kKey, &effect_);
+    key.SetFormatter([](float value) { return "key " + std::to_string(static_cast<int>(value)); });
+    key.SetDialog(Dialog());
+    key.SetValue(66);
+    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kKey.valueControl), "key 66");
+    EXPECT_EQ(HostText(key), "66");
+}
+
+TEST_F(ParamControlTest, NameAndLabelKeepSevenCharacters) {
+    CParamControl x(kCameraX, &effect_);
+    EXPECT_STREQ(x.Name(), "NA");
+    EXPECT_STREQ(x.Label(), "NA");
+    x.SetName("LongerThanEight");
+    x.SetLabel("Deg");
+    EXPECT_STREQ(x.Name(), "LongerT");
+    EXPECT_STREQ(x.Label(), "Deg");
+}
+
+TEST_F(ParamControlTest, EnablingTouchesTheThreeControls) {
+    CParamControl axis(kCameraX, &effect_);
+    axis.SetEnabled(false);
+    EXPECT_FALSE(axis.IsEnabled());
+    axis.SetDialog(Dialog());
+    axis.SetEnabled(true);
+    axis.SetEnabled(false);
+    for (int control : {kCameraX.valueControl, kCameraX.minusControl, kCameraX.plusControl}) {
+        EXPECT_FALSE(os::testing::DialogItemEnabled(Dialog(), control)) << control;
+    }
+}
+
+TEST_F(ParamControlTest, ChangeIsDroppedWhileAnotherThreadHoldsTheLock) {
+    CParamControl hold(kHold, &effect_);
+    std::promise<void> locked;
+    std::promise<void> release;
+    std::thread holder([&] {
+        CLockable::Hold lock(hold);
+        locked.set_value();
+        release.get_future().wait();
+    });
+    locked.get_future().wait();
+    hold.SetValue(900);
+    release.set_value();
+    holder.join();
+
+    EXPECT_EQ(hold.Value(), 500.0f);
+    EXPECT_EQ(log_.lines,
+              std::vector<std::string>{"ParamControl(65) : Bailed out: no lock!!value not set!\n"});
+    hold.SetValue(900);
+    EXPECT_EQ(hold.Value(), 900.0f) << "once the lock is free the change goes through";
+}
+
+TEST_F(ParamControlTest, HostAndUserInterfaceMayWriteAtOnce) {
+    CParamControl yaw(kYaw, &effect_);
+    std::thread host([&yaw] {
+        for (int i = 0; i < 2000; ++i) yaw.SetNormalized(static_cast<float>(i % 100) / 100.0f);
+    });
+    for (int i = 0; i < 2000; ++i) yaw.AddDelta(7.0f);
+    host.join();
+    EXPECT_GE(yaw.Value(), 0.0f);
+    EXPECT_LE(yaw.Value(), 360.0f);
+}
+
+}  // namespace
