@@ -1,36 +1,131 @@
-// CSynth: engine construction, editor hand-over and the per-block path.
+// CSynth: engine construction, editor hand-over, the per-block path and the
+// test-signal generator.
 #include "analysis/Synth.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
+#include "analysis/FFT.h"
+#include "analysis/SpectrumStore.h"
+#include "analysis/Statistics.h"
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
+#include "params/ParameterTable.h"
+#include "params/Settings.h"
 #include "plugin/VstPlugin.h"
 
 namespace {
+
 constexpr char kLogSource[] = "Synth";
 constexpr int kChannels = 2;
+constexpr double kPi = 3.141592653589793;
+
+// Counts generated samples across every instance of the process. Each call
+// reserves its block's range at once, so instances never share a value.
+std::atomic<int64_t> gSampleCounter{0};
+
+double NoiseSample() {
+    return (std::rand() % 32767) * 2.0 / 32767.0 - 1.0;
+}
+
 }  // namespace
 
 CSynth::CSynth(CVstPlugin* plugin) : plugin_(plugin) {
+    VS_LOG("FFT init");
+    analyser_ = std::make_unique<CFFT>(*plugin->Settings());
     VS_LOG("Editor init");
     editor_ = std::make_unique<CSynthEditor>(plugin);
     VS_LOG("Editor Init done");
+    leftBlock_ = std::make_unique<double[]>(kBlockFrames);
+    rightBlock_ = std::make_unique<double[]>(kBlockFrames);
 }
 
 CSynth::~CSynth() {
+    leftBlock_.reset();
+    rightBlock_.reset();
+    store_.reset();
+    analyser_.reset();
     editor_.reset();
+}
+
+int64_t CSynth::SampleCounter() {
+    return gSampleCounter.load();
 }
 
 void CSynth::ProcessBlock(double** inputs, double** outputs, int32_t frames) {
     for (int channel = 0; channel < kChannels; ++channel) {
         std::copy(inputs[channel], inputs[channel] + frames, outputs[channel]);
     }
+    if (!IsEditorOpen()) return;
+    if (editor_->Flag(kFlagToneOn) || editor_->Flag(kFlagNoiseOn)) {
+        GenerateTestSignal(outputs, frames);
+    }
+    int32_t copied = AppendToBlocks(outputs, 0, frames);
+    while (fill_ == kBlockFrames) {
+        AnalyseBlock();
+        fill_ = 0;
+        copied += AppendToBlocks(outputs, copied, frames - copied);
+    }
+}
+
+// Appends up to frames samples of the output, starting at offset, to the
+// analysis blocks; returns how many fitted.
+int32_t CSynth::AppendToBlocks(double** outputs, int32_t offset, int32_t frames) {
+    const int32_t count = std::min(frames, kBlockFrames - fill_);
+    std::copy_n(outputs[0] + offset, count, leftBlock_.get() + fill_);
+    std::copy_n(outputs[1] + offset, count, rightBlock_.get() + fill_);
+    fill_ += count;
+    return count;
+}
+
+void CSynth::AnalyseBlock() {
+    plugin_->Settings()->Statistics().Accumulate(leftBlock_.get(), rightBlock_.get());
+    analyser_->Analyse(leftBlock_.get(), rightBlock_.get());
+    if (store_) store_->Update(analyser_->Spectrum());
+}
+
+void CSynth::GenerateTestSignal(double** outputs, int32_t frames) {
+    const bool tone = editor_->Flag(kFlagToneOn);
+    const bool noise = editor_->Flag(kFlagNoiseOn);
+    if (!tone && !noise) return;
+    const CParamControl& frequencyParameter = *editor_->ControlsParameter(kParamFrequency);
+    double frequency = frequencyParameter.Value();
+    const double sampleRate = plugin_->Settings()->sampleRate.load(std::memory_order_relaxed);
+    const double radiansPerSample = 2.0 * kPi / sampleRate;
+    const auto samplesPerSecond = static_cast<int64_t>(sampleRate);
+
+    int64_t counter = gSampleCounter.fetch_add(frames);
+    for (int32_t i = 0; i < frames; ++i) {
+        if (tone) {
+            const double sample =
+                std::sin(radiansPerSample * frequency * static_cast<double>(counter));
+            outputs[0][i] = sample;
+            outputs[1][i] = sample;
+        } else {
+            outputs[0][i] = NoiseSample();
+            outputs[1][i] = NoiseSample();
+        }
+        ++counter;
+        // A new frequency takes effect once a second of signal; the old tone
+        // must not linger in the overlapping half of the next transform.
+        if (samplesPerSecond > 0 && counter % samplesPerSecond == 0) {
+            const double latest = frequencyParameter.Value();
+            if (latest != frequency) {
+                frequency = latest;
+                analyser_->ClearFrame();
+            }
+        }
+    }
 }
 
 void CSynth::OnEditorOpen(os::WindowHandle parent) {
+    // A host that opens twice gets the first editor closed, so that the
+    // audio thread never sees its store replaced.
+    if (IsEditorOpen()) OnEditorClose();
     parentWindow_ = parent;
-    editor_->Open(parent);
+    store_ = std::make_unique<CSpectrumStore>(*plugin_->Settings(), *CVstPlugin::SharedTimer());
+    editor_->Open(parent, store_.get());
     editorOpen_.store(true, std::memory_order_release);
 }
 
@@ -41,6 +136,8 @@ void CSynth::OnEditorClose() {
         editorOpen_.store(false, std::memory_order_release);
     }
     editor_->Close();
+    store_.reset();
     parentWindow_ = nullptr;
+    fill_ = 0;
     VS_LOG("CSynth: Editor Close Done");
 }

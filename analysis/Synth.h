@@ -1,9 +1,12 @@
 // The engine between the plug-in and everything that analyses or shows
-// audio. It owns the editor object and passes audio through; while the
-// editor is open the processing path may replace and analyse the output.
+// audio. It owns the analyser, the editor object, the two 4096-sample
+// accumulation blocks and, while the editor is open, the spectrum store.
+// Audio always passes through; while the editor is open the output (or the
+// test signal that replaced it) is cut into consecutive analysis blocks.
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 
 #include "os/Lockable.h"
@@ -11,26 +14,46 @@
 
 class CVstPlugin;
 class CSynthEditor;
+class CFFT;
+class CSpectrumStore;
 
 class CSynth : public CLockable {
 public:
+    static constexpr int kBlockFrames = 4096;
+
     explicit CSynth(CVstPlugin* plugin);
     ~CSynth() override;
 
-    // Host's audio thread, under the plug-in lock.
+    // Audio thread, under the plug-in lock.
     void ProcessBlock(double** inputs, double** outputs, int32_t frames);
+    void GenerateTestSignal(double** outputs, int32_t frames);
 
-    // Host's user-interface thread.
+    // User-interface thread. Open creates the store and lets the audio
+    // thread in last; close shuts the audio thread out first.
     void OnEditorOpen(os::WindowHandle parent);
     void OnEditorClose();
 
     CSynthEditor* Editor() { return editor_.get(); }
+    CFFT& Analyser() { return *analyser_; }
+    CSpectrumStore* Store() { return store_.get(); }
     bool IsEditorOpen() const { return editorOpen_.load(std::memory_order_acquire); }
     os::WindowHandle ParentWindow() const { return parentWindow_; }
+    int32_t Fill() const { return fill_; }
+
+    // The generator's process-wide sample counter (the tone's time base).
+    static int64_t SampleCounter();
 
 private:
+    void AnalyseBlock();
+    int32_t AppendToBlocks(double** outputs, int32_t offset, int32_t frames);
+
     CVstPlugin* plugin_;
+    std::unique_ptr<CFFT> analyser_;
     std::unique_ptr<CSynthEditor> editor_;
+    std::unique_ptr<double[]> leftBlock_;
+    std::unique_ptr<double[]> rightBlock_;
+    std::unique_ptr<CSpectrumStore> store_;
+    int32_t fill_ = 0;
     os::WindowHandle parentWindow_ = nullptr;
     std::atomic<bool> editorOpen_{false};
 };

@@ -17,6 +17,7 @@
 #include "params/Settings.h"
 
 class CVstPlugin;
+class CSpectrumStore;
 
 enum DisplayFlag : int {
     kFlagFreeze,
@@ -55,11 +56,12 @@ public:
     explicit CSynthEditor(CVstPlugin* plugin);
     ~CSynthEditor() override;
 
-    void Open(os::WindowHandle parent);
+    void Open(os::WindowHandle parent, CSpectrumStore* store);
     void Close();
 
     os::WindowHandle MainView() const { return mainView_; }
     os::WindowHandle Parent() const { return parent_; }
+    CSpectrumStore* Store() const { return store_; }
 
     // The host's parameters 0 to 8 are the controls parameters; null for any
     // other index.
@@ -90,6 +92,7 @@ private:
     CVstPlugin* plugin_;
     ParamList controlsParameters_;
     ParamList settingsParameters_;
+    CSpectrumStore* store_ = nullptr;
     std::array<CameraPreset, kUserPresetCount> userPresets_{};
     os::WindowHandle mainView_ = nullptr;
     os::WindowHandle controlsDialog_ = nullptr;

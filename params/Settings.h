@@ -13,7 +13,11 @@
 #include <memory>
 #include <string>
 
+#include "analysis/BandRange.h"
+
 class CStatistics;
+
+using BandTable = std::array<BandRange, kBandCount>;
 
 struct CameraPreset {
     float x;
@@ -57,6 +61,9 @@ public:
     int32_t maxFrameRate = 60;
     std::atomic<float> peakFallPerSecond{0.1f};
     std::atomic<float> levelFallPerBlock{0.11f};
+    // Built by the spectrum store on the user-interface thread before the
+    // audio thread first reads it; it outlives the store.
+    std::unique_ptr<BandTable> bandTable;
 
 private:
     void ResolvePluginFolder();

@@ -4,6 +4,7 @@
 
 #include <time.h>
 
+#include <atomic>
 #include <mutex>
 #include <optional>
 
@@ -14,6 +15,8 @@ namespace {
 
 std::mutex gTimeMutex;
 std::optional<std::pair<std::string, std::string>> gFixedTexts;
+std::atomic<bool> gCounterFixed{false};
+std::atomic<int64_t> gFixedCounter{0};
 
 }  // namespace
 
@@ -22,6 +25,7 @@ int64_t PerformanceFrequencyPinned() {
 }
 
 int64_t PerformanceCounterPinned() {
+    if (gCounterFixed.load()) return gFixedCounter.load();
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
@@ -43,6 +47,11 @@ LocalTimeTexts ReadLocalTimeTexts() {
 }
 
 namespace testing {
+
+void SetPerformanceCounter(std::optional<int64_t> nanoseconds) {
+    gFixedCounter.store(nanoseconds.value_or(0));
+    gCounterFixed.store(nanoseconds.has_value());
+}
 
 void SetLocalTimeTexts(std::optional<std::pair<std::string, std::string>> dateAndTime) {
     std::lock_guard<std::mutex> hold(gTimeMutex);

@@ -28,6 +28,10 @@ void SetCommonDocumentsFolder(std::optional<std::string> folder);
 // Back to the default lookup.
 void ResetCommonDocumentsFolder();
 
+// Fixes the performance counter (nanoseconds); nullopt goes back to the
+// monotonic clock.
+void SetPerformanceCounter(std::optional<int64_t> nanoseconds);
+
 // Fixes the local time texts; nullopt goes back to the real clock.
 void SetLocalTimeTexts(std::optional<std::pair<std::string, std::string>> dateAndTime);
 

@@ -1,0 +1,49 @@
+// The analyser: each 4096-sample stereo block becomes one power spectrum in
+// decibels, from two half-overlapping Hann-windowed transforms of the mono
+// mix whose magnitudes are averaged.
+//
+// Spectrum layout after Analyse: [0] = -120; [k] for k = 1..2047 the level of
+// bin k in dB (frequency k * sampleRate / 4096, minus infinity for a silent
+// bin); [2048..4095] intermediate values that are not levels.
+//
+// Threads: audio thread only (Analyse); the generator clears the frame from
+// the same thread.
+#pragma once
+
+#include <memory>
+
+#include "analysis/RealFFT.h"
+
+class CSettings;
+
+class CFFT {
+public:
+    static constexpr int kSize = 4096;
+    static constexpr int kHop = kSize / 2;
+    static constexpr int kLevelBins = kSize / 2;  // levels live in bins 1..kLevelBins-1
+    static constexpr double kFloorDb = -120.0;
+
+    explicit CFFT(CSettings& settings);
+
+    void Analyse(const double* left, const double* right);
+    // Multiplies by the window; returns the window's gain correction, 2/3.
+    double ApplyWindow(double* samples) const;
+    // In-place real transform; every component becomes |component| * 2 / 4096.
+    void Transform(double* samples);
+    // Forgets the signal, so that an old tone does not linger in the
+    // overlapping half of the next transform.
+    void ClearFrame();
+
+    const double* Spectrum() const { return spectrum_.get(); }
+    const double* Frame() const { return frame_.get(); }
+
+private:
+    void ConvertToDecibels();
+
+    CSettings& settings_;
+    std::unique_ptr<double[]> frame_;
+    std::unique_ptr<double[]> spectrum_;
+    std::unique_ptr<double[]> work_;
+    std::unique_ptr<double[]> window_;
+    CRealFFT transform_;
+};

@@ -1,0 +1,102 @@
+// The real transform against a naive DFT, for every power-of-two size the
+// analyser could use.
+#include "analysis/RealFFT.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace {
+
+struct Spectrum {
+    std::vector<long double> re;
+    std::vector<long double> im;
+};
+
+// X(k) = sum x(n) e^(-2 pi i n k / N), with the angles taken from a table of
+// N entries so that the reference stays exact to long double rounding.
+Spectrum NaiveDft(const std::vector<double>& x) {
+    const size_t n = x.size();
+    const long double pi = 3.141592653589793238462643383279502884L;
+    std::vector<long double> cosTable(n), sinTable(n);
+    for (size_t m = 0; m < n; ++m) {
+        cosTable[m] = std::cos(2.0L * pi * m / n);
+        sinTable[m] = std::sin(2.0L * pi * m / n);
+    }
+    Spectrum spectrum{std::vector<long double>(n / 2 + 1), std::vector<long double>(n / 2 + 1)};
+    for (size_t k = 0; k <= n / 2; ++k) {
+        long double re = 0.0L;
+        long double im = 0.0L;
+        for (size_t i = 0; i < n; ++i) {
+            const size_t angle = (i * k) % n;
+            re += x[i] * cosTable[angle];
+            im -= x[i] * sinTable[angle];
+        }
+        spectrum.re[k] = re;
+        spectrum.im[k] = im;
+    }
+    return spectrum;
+}
+
+class RealFFTSizes : public ::testing::TestWithParam<int> {};
+
+TEST_P(RealFFTSizes, MatchesNaiveDftInTheSpecifiedLayout) {
+    const int n = GetParam();
+    std::mt19937 generator(static_cast<unsigned>(n));
+    std::uniform_real_distribution<double> distribution(-1.0, 1.0);
+    std::vector<double> x(static_cast<size_t>(n));
+    for (double& sample : x) sample = distribution(generator);
+
+    const Spectrum expected = NaiveDft(x);
+    long double largest = 0.0L;
+    for (int k = 0; k <= n / 2; ++k) {
+        largest = std::max(largest, std::hypot(expected.re[k], expected.im[k]));
+    }
+
+    CRealFFT transform(n);
+    std::vector<double> actual = x;
+    transform.Transform(actual.data());
+    const long double tolerance = 1e-12L * largest;
+    EXPECT_NEAR(actual[0], static_cast<double>(expected.re[0]), tolerance);
+    for (int k = 1; k <= n / 2; ++k) {
+        ASSERT_NEAR(actual[k], static_cast<double>(expected.re[k]), tolerance) << "Re, bin " << k;
+    }
+    for (int k = 1; k < n / 2; ++k) {
+        ASSERT_NEAR(actual[n - k], static_cast<double>(expected.im[k]), tolerance)
+            << "Im, bin " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PowersOfTwo, RealFFTSizes,
+                         ::testing::Values(4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "N" + std::to_string(info.param);
+                         });
+
+TEST(RealFFT, SingleCosineLandsInItsBin) {
+    constexpr int n = 64;
+    std::vector<double> x(n);
+    for (int i = 0; i < n; ++i) x[i] = std::cos(2.0 * M_PI * 5 * i / n);
+    CRealFFT transform(n);
+    transform.Transform(x.data());
+    for (int k = 0; k <= n / 2; ++k) {
+        EXPECT_NEAR(x[k], k == 5 ? n / 2.0 : 0.0, 1e-12) << k;
+    }
+    for (int k = 1; k < n / 2; ++k) EXPECT_NEAR(x[n - k], 0.0, 1e-12) << k;
+}
+
+TEST(RealFFT, RepeatedTransformsGiveTheSameResult) {
+    constexpr int n = 4096;
+    std::vector<double> x(n);
+    for (int i = 0; i < n; ++i) x[i] = std::sin(0.01 * i * i);
+    std::vector<double> first = x;
+    std::vector<double> second = x;
+    CRealFFT transform(n);
+    transform.Transform(first.data());
+    transform.Transform(second.data());
+    EXPECT_EQ(first, second);
+}
+
+}  // namespace
