@@ -150,6 +150,9 @@ void CVstPlugin::processDoubleReplacing(double** inputs, double** outputs, VstIn
 // announced size, and one that processes before announcing any size gets its
 // input copied straight through: either way the output is right and nothing
 // outside the buffers is touched, without allocating on the audio thread.
+// With the editor closed the engine would only copy the input back, which a
+// round trip through double gives bit for bit, so the input is copied
+// straight through then too.
 template <typename Sample>
 void CVstPlugin::ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 frames) {
     if (frames <= 0 || inputs == nullptr || outputs == nullptr) return;
@@ -157,7 +160,7 @@ void CVstPlugin::ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 fr
         if (inputs[channel] == nullptr || outputs[channel] == nullptr) return;
     }
     Hold hold(*this);
-    if (!engine_ || bufferFrames_ <= 0) {
+    if (!engine_ || bufferFrames_ <= 0 || !engine_->IsEditorOpen()) {
         for (int channel = 0; channel < kChannels; ++channel) {
             // memmove: hosts may process in place.
             std::memmove(outputs[channel], inputs[channel], sizeof(Sample) * frames);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -40,10 +41,13 @@ Spectrum NaiveDft(const std::vector<double>& x) {
     return spectrum;
 }
 
-class RealFFTSizes : public ::testing::TestWithParam<int> {};
+// Every size on both instruction sets: the SSE2 baseline and, where the
+// processor has it, the AVX2/FMA path.
+class RealFFTSizes : public ::testing::TestWithParam<std::tuple<int, CRealFFT::Isa>> {};
 
 TEST_P(RealFFTSizes, MatchesNaiveDftInTheSpecifiedLayout) {
-    const int n = GetParam();
+    const int n = std::get<0>(GetParam());
+    const CRealFFT::Isa isa = std::get<1>(GetParam());
     std::mt19937 generator(static_cast<unsigned>(n));
     std::uniform_real_distribution<double> distribution(-1.0, 1.0);
     std::vector<double> x(static_cast<size_t>(n));
@@ -55,7 +59,10 @@ TEST_P(RealFFTSizes, MatchesNaiveDftInTheSpecifiedLayout) {
         largest = std::max(largest, std::hypot(expected.re[k], expected.im[k]));
     }
 
-    CRealFFT transform(n);
+    CRealFFT transform(n, isa);
+    if (isa == CRealFFT::Isa::kSse2) {
+        EXPECT_FALSE(transform.UsesAvx2());
+    }
     std::vector<double> actual = x;
     transform.Transform(actual.data());
     const long double tolerance = 1e-12L * largest;
@@ -69,11 +76,25 @@ TEST_P(RealFFTSizes, MatchesNaiveDftInTheSpecifiedLayout) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PowersOfTwo, RealFFTSizes,
-                         ::testing::Values(4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return "N" + std::to_string(info.param);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    PowersOfTwo, RealFFTSizes,
+    ::testing::Combine(::testing::Values(4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096),
+                       ::testing::Values(CRealFFT::Isa::kBest, CRealFFT::Isa::kSse2)),
+    [](const ::testing::TestParamInfo<std::tuple<int, CRealFFT::Isa>>& info) {
+        const bool baseline = std::get<1>(info.param) == CRealFFT::Isa::kSse2;
+        return "N" + std::to_string(std::get<0>(info.param)) + (baseline ? "_Sse2" : "_Best");
+    });
+
+TEST(RealFFT, BothInstructionSetsAgreeToRounding) {
+    constexpr int n = 4096;
+    std::vector<double> best(n), baseline(n);
+    for (int i = 0; i < n; ++i) best[i] = baseline[i] = std::cos(0.003 * i * i) + 0.25;
+    CRealFFT fast(n, CRealFFT::Isa::kBest);
+    CRealFFT portable(n, CRealFFT::Isa::kSse2);
+    fast.Transform(best.data());
+    portable.Transform(baseline.data());
+    for (int k = 0; k < n; ++k) ASSERT_NEAR(best[k], baseline[k], 1e-10) << k;
+}
 
 TEST(RealFFT, SingleCosineLandsInItsBin) {
     constexpr int n = 64;

@@ -1,0 +1,25 @@
+// The inner loops of CRealFFT, in a portable SSE2 form (the x86-64 baseline)
+// and an AVX2/FMA form that CRealFFT picks only when the processor has it.
+// Complex data are split arrays: re[] and im[].
+#pragma once
+
+namespace fftkernels {
+
+// One radix-4 decimation-in-time stage over all groups of length 4 * quarter
+// of the count complex values. twiddles: cos W^j, sin W^j, cos W^2j, sin W^2j,
+// cos W^3j, sin W^3j, each quarter long, W = e^(-2 pi i / (4 * quarter)).
+void Radix4Sse2(double* re, double* im, int count, int quarter, const double* twiddles);
+void Radix4Avx2(double* re, double* im, int count, int quarter, const double* twiddles);
+
+// Splits the transform Z of the packed half-length sequence into the spectrum
+// of the real sequence: for k = 1..half-1,
+//   X(k) = (Z(k) + conj Z(half-k)) / 2 + w(k) (Z(k) - conj Z(half-k)) / 2i
+// written as x[k] = Re X(k), x[2 half - k] = Im X(k). w holds e^(-2 pi i k / 2 half).
+void SplitSse2(const double* re, const double* im, int half, const double* wRe, const double* wIm,
+               double* x);
+void SplitAvx2(const double* re, const double* im, int half, const double* wRe, const double* wIm,
+               double* x);
+
+bool ProcessorHasAvx2();
+
+}  // namespace fftkernels
