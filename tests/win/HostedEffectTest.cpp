@@ -182,3 +182,30 @@ TEST_F(HostedEffect, HostSeesTheNineParametersWithTheirTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HostedEffect, EditorOpenAnalysesWhileAudioStillPassesThrough) {
+    HWND parent = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 900, 600, nullptr,
+                                  nullptr, nullptr, nullptr);
+    ASSERT_NE(parent, nullptr);
+    Dispatch(effSetBlockSize, 0, 1024);
+    EXPECT_EQ(Dispatch(effEditOpen, 0, 0, parent), 1);
+    auto single = [this](float** in, float** out, int frames) {
+        effect_->processReplacing(effect_, in, out, frames);
+    };
+    auto twice = [this](double** in, double** out, int frames) {
+        effect_->processDoubleReplacing(effect_, in, out, frames);
+    };
+    ExpectPassThrough<float>(single, {1024, 100, 7});  // several analysis blocks
+    ExpectPassThrough<double>(twice, {4096, 5000});
+    EXPECT_EQ(Dispatch(effEditClose), 1);
+    DestroyWindow(parent);
+    Close(effect_);
+    const std::string log = LogFileBytes();
+    EXPECT_NE(log.find("VstPlugin("), std::string::npos);
+    EXPECT_NE(log.find(") : ***effEditOpen\r\n"), std::string::npos);
+    EXPECT_NE(log.find(") : CSynth: Editor Close Done\r\n"), std::string::npos);
+}
+
+}  // namespace

@@ -1,12 +1,16 @@
 // The Win32 side of the OS layer, linked directly.
 #include <windows.h>
 
+#include <cmath>
+#include <cstdio>
 #include <future>
+#include <vector>
 
 #include "analysis/PerformanceTimer.h"
+#include "analysis/RealFFT.h"
 #include "os/Clock.h"
-#include "os/Dialog.h"
 #include "os/Diagnostics.h"
+#include "os/Dialog.h"
 #include "os/Folders.h"
 #include "os/Lockable.h"
 #include "tools/host/DebugOutputCapture.h"
@@ -89,6 +93,18 @@ TEST(Win32Dialog, ControlTextsAndEnabledState) {
     os::EnableDialogItem(dialog, 1021, true);
     EXPECT_TRUE(IsWindowEnabled(value));
     DestroyWindow(dialog);
+}
+
+TEST(Win32RealFFT, BothInstructionSetsAgreeOnThisProcessor) {
+    constexpr int n = 4096;
+    std::vector<double> best(n), baseline(n);
+    for (int i = 0; i < n; ++i) best[i] = baseline[i] = std::sin(0.002 * i * i);
+    CRealFFT fast(n, CRealFFT::Isa::kBest);
+    CRealFFT portable(n, CRealFFT::Isa::kSse2);
+    fast.Transform(best.data());
+    portable.Transform(baseline.data());
+    for (int k = 0; k < n; ++k) ASSERT_NEAR(best[k], baseline[k], 1e-10) << k;
+    std::printf("AVX2/FMA path in use: %s\n", fast.UsesAvx2() ? "yes" : "no");
 }
 
 }  // namespace
