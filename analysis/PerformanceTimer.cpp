@@ -6,10 +6,10 @@
 CPerformanceTimer::CPerformanceTimer()
     : frequency_(os::PerformanceFrequencyPinned()), start_(os::PerformanceCounterPinned()) {}
 
+// The start and the frequency never change after construction, so the
+// conversion needs no lock: the audio thread reads the clock without waiting.
 uint32_t CPerformanceTimer::GetMilliseconds() {
-    const int64_t now = os::PerformanceCounterPinned();
-    Hold hold(*this);
-    return ElapsedMilliseconds(start_, now, frequency_);
+    return ElapsedMilliseconds(start_, os::PerformanceCounterPinned(), frequency_);
 }
 
 uint32_t CPerformanceTimer::ElapsedMilliseconds(int64_t start, int64_t now, int64_t frequency) {

@@ -12,7 +12,7 @@ public:
     CPerformanceTimer();
 
     // Any thread (audio thread for the store, user-interface thread for the
-    // editor); the lock covers the conversion.
+    // editor); lock-free.
     uint32_t GetMilliseconds();
 
     // (now - start) * 1000 / frequency in signed 64-bit arithmetic,

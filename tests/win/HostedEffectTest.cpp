@@ -178,6 +178,8 @@ TEST_F(HostedEffect, HostSeesTheNineParametersWithTheirTexts) {
     EXPECT_EQ(Text(effGetParamDisplay, 6), "inf");
     effect_->setParameter(effect_, 12, 0.7f);
     EXPECT_EQ(effect_->getParameter(effect_, 12), 0.0f);
+    EXPECT_EQ(Text(effGetParamName, 12), "N/A");
+    EXPECT_EQ(Text(effGetParamLabel, 12), "");
     EXPECT_EQ(Text(effGetParamDisplay, 12), "N/A");
 }
 

@@ -13,6 +13,7 @@
 #include "os/Dialog.h"
 #include "os/Folders.h"
 #include "os/Lockable.h"
+#include "os/Window.h"
 #include "tools/host/DebugOutputCapture.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,30 @@ TEST(Win32Dialog, ControlTextsAndEnabledState) {
     os::EnableDialogItem(dialog, 1021, true);
     EXPECT_TRUE(IsWindowEnabled(value));
     DestroyWindow(dialog);
+}
+
+TEST(Win32Window, RectInParentIsTheViewsClientAreaInParentCoordinates) {
+    HWND parent = CreateWindowExA(0, "STATIC", "parent", WS_OVERLAPPEDWINDOW, 50, 60, 1000, 700,
+                                  nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(parent, nullptr);
+    HWND view = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 900, 400, parent, nullptr, nullptr,
+                                nullptr);
+    HWND moved = CreateWindowExA(0, "STATIC", "", WS_CHILD, 12, 34, 900, 400, parent, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_NE(view, nullptr);
+    os::Rect rect;
+    ASSERT_TRUE(os::GetRectInParent(view, parent, rect));
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(rect.right, 900);
+    EXPECT_EQ(rect.bottom, 400);
+    ASSERT_TRUE(os::GetRectInParent(moved, parent, rect));
+    EXPECT_EQ(rect.left, 12);
+    EXPECT_EQ(rect.top, 34);
+    EXPECT_EQ(rect.right, 912);
+    EXPECT_EQ(rect.bottom, 434);
+    EXPECT_FALSE(os::GetRectInParent(nullptr, parent, rect));
+    DestroyWindow(parent);
 }
 
 TEST(Win32RealFFT, BothInstructionSetsAgreeOnThisProcessor) {
