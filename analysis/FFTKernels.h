@@ -20,6 +20,11 @@ void SplitSse2(const double* re, const double* im, int half, const double* wRe, 
 void SplitAvx2(const double* re, const double* im, int half, const double* wRe, const double* wIm,
                double* x);
 
+// The same for k = first..half-1, one bin at a time: the vector kernels
+// finish with it.
+void SplitScalar(const double* re, const double* im, int half, const double* wRe, const double* wIm,
+                 double* x, int first);
+
 bool ProcessorHasAvx2();
 
 }  // namespace fftkernels

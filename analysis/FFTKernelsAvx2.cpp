@@ -84,15 +84,7 @@ VS_AVX2 void SplitAvx2(const double* re, const double* im, int half, const doubl
         _mm256_storeu_pd(x + k, _mm256_add_pd(evenRe, turnedRe));
         _mm256_storeu_pd(x + size - k - 3, Reversed(_mm256_add_pd(evenIm, turnedIm)));
     }
-    for (; k < half; ++k) {
-        const int mirror = half - k;
-        const double evenRe = 0.5 * (re[k] + re[mirror]);
-        const double evenIm = 0.5 * (im[k] - im[mirror]);
-        const double oddRe = 0.5 * (im[k] + im[mirror]);
-        const double oddIm = 0.5 * (re[mirror] - re[k]);
-        x[k] = evenRe + wRe[k] * oddRe - wIm[k] * oddIm;
-        x[size - k] = evenIm + wRe[k] * oddIm + wIm[k] * oddRe;
-    }
+    SplitScalar(re, im, half, wRe, wIm, x, k);
 }
 
 bool ProcessorHasAvx2() {

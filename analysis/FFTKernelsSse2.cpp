@@ -95,6 +95,20 @@ void Radix4Sse2(double* re, double* im, int count, int quarter, const double* tw
     }
 }
 
+void SplitScalar(const double* re, const double* im, int half, const double* wRe, const double* wIm,
+                 double* x, int first) {
+    const int size = 2 * half;
+    for (int k = first; k < half; ++k) {
+        const int mirror = half - k;
+        const double evenRe = 0.5 * (re[k] + re[mirror]);
+        const double evenIm = 0.5 * (im[k] - im[mirror]);
+        const double oddRe = 0.5 * (im[k] + im[mirror]);
+        const double oddIm = 0.5 * (re[mirror] - re[k]);
+        x[k] = evenRe + wRe[k] * oddRe - wIm[k] * oddIm;
+        x[size - k] = evenIm + wRe[k] * oddIm + wIm[k] * oddRe;
+    }
+}
+
 void SplitSse2(const double* re, const double* im, int half, const double* wRe, const double* wIm,
                double* x) {
     const int size = 2 * half;
@@ -115,15 +129,7 @@ void SplitSse2(const double* re, const double* im, int half, const double* wRe, 
         _mm_storeu_pd(x + k, _mm_add_pd(evenRe, turnedRe));
         _mm_storeu_pd(x + size - k - 1, Reversed(_mm_add_pd(evenIm, turnedIm)));
     }
-    for (; k < half; ++k) {
-        const int mirror = half - k;
-        const double evenRe = 0.5 * (re[k] + re[mirror]);
-        const double evenIm = 0.5 * (im[k] - im[mirror]);
-        const double oddRe = 0.5 * (im[k] + im[mirror]);
-        const double oddIm = 0.5 * (re[mirror] - re[k]);
-        x[k] = evenRe + wRe[k] * oddRe - wIm[k] * oddIm;
-        x[size - k] = evenIm + wRe[k] * oddIm + wIm[k] * oddRe;
-    }
+    SplitScalar(re, im, half, wRe, wIm, x, k);
 }
 
 }  // namespace fftkernels

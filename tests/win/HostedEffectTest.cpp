@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <cstring>
-#include <random>
 #include <vector>
 
 #include "tests/common/OpcodeAnswers.h"
+#include "tests/common/TestSignals.h"
 #include "tests/win/HostedEffectFixture.h"
 
 namespace {
@@ -72,15 +72,6 @@ TEST_F(HostedEffect, BufferOpcodesAnswerThroughTheDll) {
     EXPECT_EQ(Dispatch(effEditKeyDown, 'w'), 1);
     EXPECT_EQ(Dispatch(effEditKeyUp, 'w'), 1);
     EXPECT_EQ(Dispatch(effEditKeyUp, 'q'), 0);
-}
-
-template <typename Sample>
-std::vector<Sample> Noise(size_t count, unsigned seed) {
-    std::mt19937 generator(seed);
-    std::uniform_real_distribution<double> distribution(-1.0, 1.0);
-    std::vector<Sample> samples(count);
-    for (Sample& sample : samples) sample = static_cast<Sample>(distribution(generator));
-    return samples;
 }
 
 template <typename Sample, typename Process>

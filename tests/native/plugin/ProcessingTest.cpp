@@ -5,28 +5,12 @@
 
 #include <cmath>
 #include <cstring>
-#include <random>
 #include <vector>
 
+#include "tests/common/TestSignals.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
-
-template <typename Sample>
-std::vector<Sample> Noise(size_t count, unsigned seed) {
-    std::mt19937 generator(seed);
-    std::uniform_real_distribution<double> distribution(-1.0, 1.0);
-    std::vector<Sample> samples(count);
-    for (Sample& sample : samples) sample = static_cast<Sample>(distribution(generator));
-    // Values a float path must keep bit for bit as well.
-    if (count > 4) {
-        samples[0] = Sample(0);
-        samples[1] = -Sample(0);
-        samples[2] = std::numeric_limits<Sample>::denorm_min();
-        samples[3] = std::numeric_limits<Sample>::max();
-    }
-    return samples;
-}
 
 class ProcessingTest : public PluginFixture {
 protected:
@@ -66,8 +50,8 @@ protected:
 
     template <typename Sample>
     void ExpectPassThrough(const std::vector<int>& blockSizes) {
-        const std::array<std::vector<Sample>, 2> input = {Noise<Sample>(9000, 1),
-                                                          Noise<Sample>(9000, 2)};
+        const std::array<std::vector<Sample>, 2> input = {Noise<Sample>(9000, 1, true),
+                                                          Noise<Sample>(9000, 2, true)};
         const auto output = Run(input, blockSizes);
         ExpectBitIdentical(input[0], output[0]);
         ExpectBitIdentical(input[1], output[1]);
