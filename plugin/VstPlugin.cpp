@@ -23,7 +23,7 @@ constexpr VstInt32 kVendorVersion = 810;
 constexpr int kControlsPanelHeight = 200;
 
 // Changed only by construction and close, which hosts run one at a time.
-CPerformanceTimer* gSharedTimer = nullptr;
+std::unique_ptr<CPerformanceTimer> gSharedTimer;
 int32_t gSharedTimerReferences = 0;
 
 bool IsBackedParameter(VstInt32 index) {
@@ -42,7 +42,7 @@ CVstPlugin::CVstPlugin(audioMasterCallback audioMaster)
     ErrorSystem::Acquire();
     VS_LOG("Vantoscope Begin");
     settings_ = std::make_unique<CSettings>();
-    if (gSharedTimer == nullptr) gSharedTimer = new CPerformanceTimer();
+    if (!gSharedTimer) gSharedTimer = std::make_unique<CPerformanceTimer>();
     ++gSharedTimerReferences;
 
     settings_->sampleRate = getSampleRate();
@@ -72,10 +72,7 @@ void CVstPlugin::close() {
     bufferFrames_ = 0;
 
     VS_LOG("close time");
-    if (--gSharedTimerReferences < 1) {
-        delete gSharedTimer;
-        gSharedTimer = nullptr;
-    }
+    if (--gSharedTimerReferences < 1) gSharedTimer.reset();
     VS_LOG("close settings");
     settings_.reset();
     VS_LOG("Vantoscope End");
@@ -83,7 +80,7 @@ void CVstPlugin::close() {
 }
 
 CPerformanceTimer* CVstPlugin::SharedTimer() {
-    return gSharedTimer;
+    return gSharedTimer.get();
 }
 
 int32_t CVstPlugin::SharedTimerReferences() {
