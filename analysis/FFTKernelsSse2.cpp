@@ -21,25 +21,14 @@ void Radix4Scalar(double* re0, double* im0, int quarter, const double* tw, int f
     const double* w3Re = w2Im + quarter;
     const double* w3Im = w3Re + quarter;
     for (int j = first; j < end; ++j) {
-        const double b1Re = re1[j] * w2Re[j] - im1[j] * w2Im[j];
-        const double b1Im = re1[j] * w2Im[j] + im1[j] * w2Re[j];
-        const double b2Re = re2[j] * w1Re[j] - im2[j] * w1Im[j];
-        const double b2Im = re2[j] * w1Im[j] + im2[j] * w1Re[j];
-        const double b3Re = re3[j] * w3Re[j] - im3[j] * w3Im[j];
-        const double b3Im = re3[j] * w3Im[j] + im3[j] * w3Re[j];
-        const double sumRe = re0[j] + b1Re, sumIm = im0[j] + b1Im;
-        const double diffRe = re0[j] - b1Re, diffIm = im0[j] - b1Im;
-        const double pairRe = b2Re + b3Re, pairIm = b2Im + b3Im;
-        const double crossRe = b2Re - b3Re, crossIm = b2Im - b3Im;
-        re0[j] = sumRe + pairRe;
-        im0[j] = sumIm + pairIm;
-        re2[j] = sumRe - pairRe;
-        im2[j] = sumIm - pairIm;
-        // -i (b2 - b3) and +i (b2 - b3)
-        re1[j] = diffRe + crossIm;
-        im1[j] = diffIm - crossRe;
-        re3[j] = diffRe - crossIm;
-        im3[j] = diffIm + crossRe;
+        const double x1Re = re1[j], x2Re = re2[j], x3Re = re3[j];
+        re1[j] = x1Re * w2Re[j] - im1[j] * w2Im[j];
+        im1[j] = x1Re * w2Im[j] + im1[j] * w2Re[j];
+        re2[j] = x2Re * w1Re[j] - im2[j] * w1Im[j];
+        im2[j] = x2Re * w1Im[j] + im2[j] * w1Re[j];
+        re3[j] = x3Re * w3Re[j] - im3[j] * w3Im[j];
+        im3[j] = x3Re * w3Im[j] + im3[j] * w3Re[j];
+        Butterfly4(re0 + j, im0 + j, 0, quarter, 2 * quarter, 3 * quarter);
     }
 }
 

@@ -15,39 +15,15 @@
 
 namespace {
 
+using fftkernels::Butterfly2;
+using fftkernels::Butterfly4;
+
 constexpr double kPi = 3.141592653589793;
 constexpr double kRootHalf = 0.70710678118654752440;
 
 // Two doubles in one SSE2 register, with element-wise arithmetic: the first
 // stage runs two groups at once in it.
 typedef double Pair __attribute__((vector_size(16)));
-
-// The radix-4 butterfly of the decimation-in-time stages on four values whose
-// twiddles are already applied: a0 + (-1)^m b1 + (-i)^m b2 + i^m b3.
-template <typename T>
-inline void Butterfly4(T* re, T* im, int a, int b, int c, int d) {
-    const T sumRe = re[a] + re[b], sumIm = im[a] + im[b];
-    const T diffRe = re[a] - re[b], diffIm = im[a] - im[b];
-    const T pairRe = re[c] + re[d], pairIm = im[c] + im[d];
-    const T crossRe = re[c] - re[d], crossIm = im[c] - im[d];
-    re[a] = sumRe + pairRe;
-    im[a] = sumIm + pairIm;
-    re[c] = sumRe - pairRe;
-    im[c] = sumIm - pairIm;
-    re[b] = diffRe + crossIm;
-    im[b] = diffIm - crossRe;
-    re[d] = diffRe - crossIm;
-    im[d] = diffIm + crossRe;
-}
-
-template <typename T>
-inline void Butterfly2(T* re, T* im, int a, int b) {
-    const T aRe = re[a], aIm = im[a];
-    re[a] = aRe + re[b];
-    im[a] = aIm + im[b];
-    re[b] = aRe - re[b];
-    im[b] = aIm - im[b];
-}
 
 // The 8-point transform of values given in bit-reversed order: pairs, then
 // one radix-4 step whose twiddles for j = 1 are W^2 = -i, W and W^3, with
