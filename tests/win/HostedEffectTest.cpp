@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/common/HostParameters.h"
 #include "tests/common/OpcodeAnswers.h"
 #include "tests/common/TestSignals.h"
 #include "tests/win/HostedEffectFixture.h"
@@ -149,11 +150,9 @@ TEST_F(HostedEffect, TwoInstancesShareOneErrorSystemAndOneLog) {
 namespace {
 
 TEST_F(HostedEffect, HostSeesTheNineParametersWithTheirTexts) {
-    const char* const names[] = {"CX", "CY", "CZ", "CYaw", "CPitch", "Axis", "Ave", "Hold", "Freq"};
-    const char* const labels[] = {"M", "M", "M", "Deg", "Deg", "%", "ms", "ms", "Hz"};
     for (VstInt32 index = 0; index < 9; ++index) {
-        EXPECT_EQ(Text(effGetParamName, index), names[index]);
-        EXPECT_EQ(Text(effGetParamLabel, index), labels[index]);
+        EXPECT_EQ(Text(effGetParamName, index), kHostParameterNames[index]);
+        EXPECT_EQ(Text(effGetParamLabel, index), kHostParameterLabels[index]);
     }
     EXPECT_FLOAT_EQ(effect_->getParameter(effect_, 0), 0.5f);
     EXPECT_FLOAT_EQ(effect_->getParameter(effect_, 7), 500.0f / 5100.0f);

@@ -6,6 +6,7 @@
 
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
+#include "tests/common/HostParameters.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
@@ -21,11 +22,9 @@ protected:
 };
 
 TEST_F(ParameterTableTest, HostSeesNineNamedParameters) {
-    const char* const names[] = {"CX", "CY", "CZ", "CYaw", "CPitch", "Axis", "Ave", "Hold", "Freq"};
-    const char* const labels[] = {"M", "M", "M", "Deg", "Deg", "%", "ms", "ms", "Hz"};
     for (VstInt32 index = 0; index < 9; ++index) {
-        EXPECT_EQ(HostText(effGetParamName, index), names[index]);
-        EXPECT_EQ(HostText(effGetParamLabel, index), labels[index]);
+        EXPECT_EQ(HostText(effGetParamName, index), kHostParameterNames[index]);
+        EXPECT_EQ(HostText(effGetParamLabel, index), kHostParameterLabels[index]);
     }
     EXPECT_EQ(HostText(effGetParamName, 9), "N/A");
 }

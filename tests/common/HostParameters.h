@@ -1,0 +1,8 @@
+// What the host sees of parameters 0 to 8 of a fresh plug-in, shared by the
+// native tests and the tests through the DLL.
+#pragma once
+
+inline const char* const kHostParameterNames[] = {"CX",   "CY",  "CZ",   "CYaw", "CPitch",
+                                                  "Axis", "Ave", "Hold", "Freq"};
+inline const char* const kHostParameterLabels[] = {"M", "M",  "M",  "Deg", "Deg",
+                                                   "%", "ms", "ms", "Hz"};
