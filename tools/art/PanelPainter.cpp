@@ -148,12 +148,12 @@ void CPanelPainter::PaintScrew(float cx, float cy, float slotAngle) {
             const float nx = dx * 0.7f, ny = dy * 0.7f;
             const float nz = std::sqrt(std::max(0.0f, 1.0f - nx * nx - ny * ny));
             const float diffuse = std::max(0.0f, nx * lx + ny * ly + nz * lz);
-            const float specular = std::pow(std::max(0.0f, nx * hx + ny * hy + nz * hz), 28.0f);
+            const float glint = std::pow(std::max(0.0f, nx * hx + ny * hy + nz * hz), 28.0f);
             const float rim = 0.7f + 0.3f * Clamp01((1.0f - std::sqrt(rr)) * 4.0f);
             const float shade = (0.3f + 0.8f * diffuse) * rim;
-            const Rgb head{std::min(255.0f, 140 * shade + 150 * specular),
-                           std::min(255.0f, 148 * shade + 150 * specular),
-                           std::min(255.0f, 165 * shade + 150 * specular)};
+            const Rgb head{std::min(255.0f, 140 * shade + 150 * glint),
+                           std::min(255.0f, 148 * shade + 150 * glint),
+                           std::min(255.0f, 165 * shade + 150 * glint)};
             canvas_.Blend(x, y, head, coverage);
 
             const float slotDistance = DistanceToSegment(px, py, slot);
