@@ -10,6 +10,7 @@
 #include "render/d3d9/D3DFont.h"
 #include "render/d3d9/Textures.h"
 #include "tests/win/render/RenderFixture.h"
+#include "tools/host/WindowCapture.h"
 
 namespace {
 
@@ -155,6 +156,32 @@ TEST_F(RenderHelpersTest, MissingEmptyOrTruncatedPicturesFailCleanly) {
         EXPECT_FALSE(texture);
     }
     for (const std::string& path : {empty, whole, cut}) DeleteFileA(path.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WindowCapture, CapturesAWindowAndTakesAPastedFrame) {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 40, 50,
+                                  200, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    UpdateWindow(window);
+    CapturedImage image = CaptureWindow(window);
+    DestroyWindow(window);
+    ASSERT_EQ(image.width, 200);
+    ASSERT_EQ(image.height, 100);
+    EXPECT_EQ(image.At(100, 50), 0xFFFFFFFFu);
+
+    CapturedImage frame;
+    frame.width = 30;
+    frame.height = 20;
+    frame.pixels.assign(30 * 20, 0xFFFF0000u);
+    PasteImage(image, frame, 180, -5);  // hangs over the right and top edges
+    EXPECT_EQ(image.At(180, 0), 0xFFFF0000u);
+    EXPECT_EQ(image.At(199, 14), 0xFFFF0000u);
+    EXPECT_EQ(image.At(199, 15), 0xFFFFFFFFu);
+    EXPECT_EQ(image.At(179, 0), 0xFFFFFFFFu);
 }
 
 }  // namespace
