@@ -3,6 +3,7 @@
 #include <d3d9.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -214,6 +215,18 @@ TEST_F(RendererTest, RenderedSceneShowsLitBoxesFogTextAndBlendedSprites) {
     EXPECT_LT(Brightness(farFace), Brightness(nearFace) - 40);
     EXPECT_GT(Brightness(farFace), 60);
     EXPECT_EQ(RedOf(nearFace), BlueOf(nearFace)) << "white light on a white box stays grey";
+    // The turned box shows faces of clearly different brightness.
+    int darkest = 255;
+    int brightest = 0;
+    for (int x = CTestScene::kTurnedBoxLeft; x < CTestScene::kTurnedBoxRight; ++x) {
+        for (int y = 100; y < 300; ++y) {
+            const int brightness = Brightness(frame.At(x, y));
+            if (brightness == 0) continue;
+            darkest = std::min(darkest, brightness);
+            brightest = std::max(brightest, brightness);
+        }
+    }
+    EXPECT_GT(brightest - darkest, 50);
 
     // Half-transparent red over the opaque white sprite and over the black
     // background.
@@ -243,8 +256,8 @@ TEST_F(RendererTest, AllTextAndSpritesOfAFrameTakeOneDrawCallPerTextureRun) {
     // 1920 glyphs of the 24 log-like lines share the small font's atlas: one
     // call; the label's font, the white and the red sprite: one each.
     EXPECT_EQ(renderer->Sprite()->DrawCallsOfLastBatch(), 4u);
-    // Plus the two boxes of the 3D pass.
-    EXPECT_EQ(capture_->DrawCallsOfLastFrame(), 6u);
+    // Plus the three boxes of the 3D pass.
+    EXPECT_EQ(capture_->DrawCallsOfLastFrame(), 7u);
 }
 
 }  // namespace

@@ -120,6 +120,9 @@ void CTestScene::Render3D(IDirect3DDevice9* device) {
     device->SetStreamSource(0, boxVertices_.Get(), 0, sizeof(MeshVertex));
     device->SetIndices(boxIndices_.Get());
     DrawBox(device, TranslationMatrix(-150.0f, 0.0f, 500.0f));
+    // Turned to show three faces, each lit differently.
+    DrawBox(device,
+            RotationYawPitchRollMatrix(0.6f, 0.5f, 0.0f) * TranslationMatrix(0.0f, 0.0f, 700.0f));
     // Twice the size and twice as far: as large on screen, but in the fog.
     DrawBox(device, ScalingMatrix(2.2f, 2.2f, 2.2f) * TranslationMatrix(250.0f, 0.0f, 1100.0f));
 }

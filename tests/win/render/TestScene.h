@@ -1,5 +1,5 @@
 // A known scene for the renderer tests: a near and a far lit box (the far
-// one inside the fog), a line of text and two overlapping sprites, the
+// one inside the fog), a turned one between them, a line of text and two overlapping sprites, the
 // second half transparent. It counts the calls it receives.
 #pragma once
 
@@ -33,6 +33,7 @@ public:
     // Screen places of the scene's parts, in pixels of the 900 by 400 view.
     static constexpr int kNearBoxX = 201, kNearBoxY = 200;
     static constexpr int kFarBoxX = 638, kFarBoxY = 200;
+    static constexpr int kTurnedBoxLeft = 380, kTurnedBoxRight = 520;
     static constexpr int kWhiteSpriteX = 700, kRedSpriteX = 732, kSpriteY = 300, kSpriteSize = 64;
     static constexpr int kTextLeft = 20, kTextTop = 320;
     static constexpr const char* kText = "Vantoscope 42 Hz";
