@@ -1,16 +1,13 @@
 // The per-frame work of our drawing helpers that needs no device: building
-// the sprite batch of a typical frame, laying out the 24 lines of the
-// on-screen log, and building the camera and sphere matrices, each beside a
-// plain copy of the bytes it produces.
+// the sprite batch of a typical frame and laying out the 24 lines of the
+// on-screen log, each beside a plain copy of the bytes it produces.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "render/D3DCamera.h"
 #include "render/GlyphLayout.h"
-#include "render/Matrix4.h"
 #include "render/SpriteQueue.h"
 
 namespace {
@@ -110,35 +107,6 @@ void LogLayoutReference(benchmark::State& state) {
     }
 }
 
-// The camera's view matrix and the 256 peak spheres' world matrices.
-void MatricesOurs(benchmark::State& state) {
-    CD3DCamera camera;
-    std::vector<Matrix4> worlds(256);
-    float yaw = 0.0f;
-    for (auto _ : state) {
-        yaw += 0.5f;
-        camera.SetFromParameters(0.0f, 150.0f, -700.0f, yaw, 12.0f);
-        Matrix4 view;
-        camera.BuildView(view);
-        for (int j = 0; j < 256; ++j) {
-            worlds[j] =
-                TranslationMatrix(j * 2.34375f - 300.0f, static_cast<float>(j % 200), -300.0f);
-        }
-        benchmark::DoNotOptimize(view);
-        benchmark::DoNotOptimize(worlds.data());
-    }
-}
-
-void MatricesReference(benchmark::State& state) {
-    const size_t bytes = 257 * sizeof(Matrix4);
-    std::vector<uint8_t> source(bytes, 1), target(bytes);
-    for (auto _ : state) {
-        std::memcpy(target.data(), source.data(), bytes);
-        benchmark::DoNotOptimize(target.data());
-        benchmark::ClobberMemory();
-    }
-}
-
 }  // namespace
 
 BENCHMARK(SpriteBatchOurs)->Name("sprite batch of a frame/ours")->Repetitions(kRepetitions);
@@ -149,5 +117,3 @@ BENCHMARK(LogLayoutOurs)->Name("glyph layout of 24 log lines/ours")->Repetitions
 BENCHMARK(LogLayoutReference)
     ->Name("glyph layout of 24 log lines/reference")
     ->Repetitions(kRepetitions);
-BENCHMARK(MatricesOurs)->Name("view and sphere matrices/ours")->Repetitions(kRepetitions);
-BENCHMARK(MatricesReference)->Name("view and sphere matrices/reference")->Repetitions(kRepetitions);
