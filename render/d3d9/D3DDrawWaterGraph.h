@@ -66,6 +66,8 @@ public:
     void SetDisplayState(const WaterfallDisplayState& state) { display_ = state; }
     const WaterfallDisplayState& DisplayState() const { return display_; }
     CD3DCamera& Camera() { return camera_; }
+    // Null before Init and after ReleaseResources.
+    const CWaterfallModel* Model() const { return model_.get(); }
     const Matrix4& View() const { return view_; }
     const Matrix4& Projection() const { return projection_; }
 
