@@ -14,10 +14,12 @@
 #include "analysis/PerformanceTimer.h"
 #include "analysis/SpectrumStore.h"
 #include "diag/ErrorSystem.h"
+#include "params/LogarithmicScales.h"
 #include "params/Settings.h"
 #include "render/SphereMesh.h"
 #include "render/Viewport.h"
 #include "render/WaterGeometry.h"
+#include "render/WaterfallAxes.h"
 #include "render/d3d9/D3DDrawWaterGraph.h"
 #include "render/d3d9/D3DMesh.h"
 #include "render/d3d9/D3DRenderer.h"
@@ -196,6 +198,54 @@ TEST_F(WaterGraphTest, RowsOfSpheresInOneCallEachMatchOneCallPerSphere) {
     }
     EXPECT_GT(red, 100);  // the spheres are there at all
     EXPECT_LE(different, static_cast<int>(batched.pixels.size() / 1000)) << different;
+    EXPECT_TRUE(errors_.Errors().empty());
+}
+
+// White text pixels within a label's box around a projected point.
+int WhitePixelsAround(const CapturedImage& image, const Vector3& centre, int halfWidth,
+                      int halfHeight) {
+    int white = 0;
+    for (int y = static_cast<int>(centre.y) - halfHeight; y <= centre.y + halfHeight; ++y) {
+        for (int x = static_cast<int>(centre.x) - halfWidth; x <= centre.x + halfWidth; ++x) {
+            const uint32_t pixel = image.At(x, y);
+            white += RedOf(pixel) > 180 && GreenOf(pixel) > 180 && BlueOf(pixel) > 180;
+        }
+    }
+    return white;
+}
+
+TEST_F(WaterGraphTest, LabelsAndGridStandWhereTheCameraPutsThem) {
+    CFrameCapture capture;
+    ASSERT_TRUE(capture.Installed());
+    WaterfallDisplayState state = water_->DisplayState();
+    state.axisShown = true;
+    state.frequencyLabelsShown = true;
+    water_->SetDisplayState(state);
+    FeedLoudBand(kLoudBand);
+    RenderFrames(2);
+    const CapturedImage frame = capture.LastFrame();
+    ASSERT_FALSE(frame.Empty());
+    Save(frame, "waterfall-labels.png");
+
+    CWaterfallAxes axes(*store_->Scale(), kBandCount);
+    const float gridZ = CWaterfallAxes::DepthZ(50);
+    for (double hz : {100.0, 1000.0, 10000.0}) {
+        const float x = axes.FrequencyX(hz);
+        EXPECT_GT(WhitePixelsAround(frame, Project({x, 0.0f, -300.0f}), 12, 6), 5) << hz;
+        EXPECT_GT(WhitePixelsAround(frame, Project({x, 200.0f, gridZ}), 12, 6), 5) << hz;
+    }
+    // "-30" on the grid's middle column, and the blue line at 0 dB above it,
+    // between the labels of its top edge.
+    EXPECT_GT(WhitePixelsAround(frame, Project({0.0f, 100.0f, gridZ}), 10, 6), 5);
+    const Vector3 line = Project({0.0f, 200.0f, gridZ});
+    int blue = 0;
+    for (int dy = -3; dy <= 3; ++dy) {
+        const uint32_t pixel = frame.At(static_cast<int>(line.x), static_cast<int>(line.y) + dy);
+        blue += BlueOf(pixel) > 50 && RedOf(pixel) < 30 && GreenOf(pixel) < 30;
+    }
+    EXPECT_GT(blue, 0);
+    // Far from any label the sky stays black.
+    EXPECT_EQ(WhitePixelsAround(frame, {450.0f, 20.0f, 0.0f}, 30, 10), 0);
     EXPECT_TRUE(errors_.Errors().empty());
 }
 
