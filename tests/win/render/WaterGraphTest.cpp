@@ -111,12 +111,7 @@ protected:
                                IdentityMatrix());
     }
     static void Save(const CapturedImage& image, const char* name) {
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string folder(path);
-        folder = folder.substr(0, folder.find_last_of('\\')) + "\\..\\screenshots";
-        CreateDirectoryA(folder.c_str(), nullptr);
-        SavePng(image, folder + "\\" + name);
+        SavePng(image, std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/" + name);
     }
 
     CErrorBoxWatcher errors_;
