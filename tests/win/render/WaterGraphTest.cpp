@@ -244,4 +244,62 @@ TEST_F(WaterGraphTest, LabelsAndGridStandWhereTheCameraPutsThem) {
     EXPECT_TRUE(errors_.Errors().empty());
 }
 
+// A spectrum that falls with frequency, with a few moving tones: something
+// like music, for the pictures.
+void FeedMusic(CSpectrumStore& store, int frame) {
+    std::vector<double> spectrum(CFFT::kSize);
+    for (size_t bin = 0; bin < spectrum.size(); ++bin) {
+        const double octave = std::log2(1.0 + static_cast<double>(bin));
+        spectrum[bin] = -20.0 - 4.0 * octave + 6.0 * std::sin(0.7 * octave + frame * 0.3);
+    }
+    for (int tone : {12, 45 + frame % 7, 230, 600 + 3 * frame}) spectrum[tone] = -6.0;
+    store.Update(spectrum.data());
+}
+
+TEST_F(WaterGraphTest, EveryCameraPresetGivesItsOwnViewOfTheLandscape) {
+    CFrameCapture capture;
+    ASSERT_TRUE(capture.Installed());
+    WaterfallDisplayState state = water_->DisplayState();
+    state.axisShown = true;
+    state.frequencyLabelsShown = true;
+    state.peaksShown = true;
+    state.labelsShown = true;
+    water_->SetDisplayState(state);
+    for (int frame = 0; frame < WaterGeometry::kRows + 4; ++frame) {
+        FeedMusic(*store_, frame);
+        Sleep(30);
+        RenderFrames(1);
+    }
+    store_->CaptureFreeze();
+    state.frozen = true;
+    water_->SetDisplayState(state);
+    RenderFrames(WaterGeometry::kRows);
+
+    const char* names[] = {"reset", "back", "right", "lows", "highs", "above"};
+    std::vector<CapturedImage> views;
+    for (int preset = 0; preset < CSettings::kPresetCount; ++preset) {
+        const CameraPreset& camera = settings_->CameraPresets()[preset];
+        water_->Camera().SetFromParameters(camera.x, camera.y, camera.z, camera.yawDeg,
+                                           camera.pitchDeg);
+        RenderFrames(2);
+        views.push_back(capture.LastFrame());
+        ASSERT_FALSE(views.back().Empty());
+        Save(views.back(), (std::string("waterfall-preset-") + names[preset] + ".png").c_str());
+        // The landscape fills a good part of every view.
+        int lit = 0;
+        for (uint32_t pixel : views.back().pixels) lit += RedOf(pixel) + GreenOf(pixel) > 60;
+        EXPECT_GT(lit, static_cast<int>(views.back().pixels.size() / 8)) << names[preset];
+    }
+    for (size_t a = 0; a < views.size(); ++a) {
+        for (size_t b = a + 1; b < views.size(); ++b) {
+            size_t different = 0;
+            for (size_t i = 0; i < views[a].pixels.size(); ++i) {
+                different += views[a].pixels[i] != views[b].pixels[i];
+            }
+            EXPECT_GT(different, views[a].pixels.size() / 4) << names[a] << " vs " << names[b];
+        }
+    }
+    EXPECT_TRUE(errors_.Errors().empty());
+}
+
 }  // namespace
