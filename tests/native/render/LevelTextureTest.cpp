@@ -31,15 +31,3 @@ TEST(LevelTexture, ScrollMovesRowsUpAndPutsTheNewestAtTheBottom) {
         ASSERT_EQ(Texel(bits, r, LevelTexture::kWidth), kPadding) << r;
     }
 }
-
-TEST(LevelTexture, GradientRunsFromTheQuietestEntryAtTheTopToTheLoudest) {
-    LevelPalette palette;
-    for (int entry = 0; entry < CSettings::kPaletteSize; ++entry) palette[entry] = entry;
-    const int pitch = LevelTexture::kGradientSize * 4;
-    std::vector<uint32_t> bits(LevelTexture::kGradientSize * LevelTexture::kGradientSize);
-    LevelTexture::FillGradient(bits.data(), pitch, palette);
-    EXPECT_EQ(bits[0], 119u);
-    EXPECT_EQ(bits[255], 119u);
-    EXPECT_EQ(bits[128 * 256 + 7], 59u);
-    EXPECT_EQ(bits[255 * 256 + 255], 0u);
-}

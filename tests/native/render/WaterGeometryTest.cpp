@@ -35,19 +35,3 @@ TEST(WaterGeometry, TrianglesCoverEveryCellOnceAndStayInsideTheSurface) {
     // The curtain draws the first strip with its own two rows.
     for (int i = 0; i < kCurtainIndexCount; ++i) ASSERT_LT(indices[i], kCurtainVertexCount);
 }
-
-TEST(WaterGeometry, CurtainHangsFromHeight180ToTheFloorAtTheFrontEdge) {
-    const std::vector<WaterVertex> curtain = BuildCurtainVertices();
-    ASSERT_EQ(curtain.size(), 512u);
-    for (int column = 0; column < kColumns; ++column) {
-        const WaterVertex& bottom = curtain[column];
-        const WaterVertex& top = curtain[kColumns + column];
-        EXPECT_EQ(bottom.z, -300.0f);
-        EXPECT_EQ(top.z, -300.0f);
-        EXPECT_EQ(bottom.x, top.x);
-        EXPECT_EQ(bottom.y, 0.0f);
-        EXPECT_EQ(top.y, 180.0f);
-        EXPECT_EQ(bottom.v, 0.0f);
-        EXPECT_EQ(top.v, 1.0f);
-    }
-}

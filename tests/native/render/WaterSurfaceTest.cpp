@@ -62,13 +62,3 @@ TEST(WaterSurface, BorderColumnsUseTheirOwnHeightForTheMissingNeighbour) {
     ExpectNormal(surface.At(0, 100), -1.0f, 50.0f * 0.25f + 0.1f, 0.0f, 100);
     ExpectNormal(surface.At(0, 255), -0.5f, 127.5f * 0.25f + 0.1f, 0.0f, 255);
 }
-
-TEST(WaterSurface, ThirtySecondPushFillsTheWholeSurface) {
-    CWaterSurface surface;
-    const std::vector<float> flat(kColumns, 75.0f);
-    for (int frame = 1; frame <= kRows; ++frame) {
-        surface.PushFront(flat.data());
-        EXPECT_EQ(surface.HeightAt(kRows - 1, 3), frame == kRows ? 75.0f : 0.0f) << frame;
-    }
-    ExpectNormal(surface.At(0, 3), 0.0f, 75.0f * 0.25f + 0.1f, 0.0f, 3);
-}

@@ -76,11 +76,3 @@ TEST_F(WaterfallAxesTest, EveryLineBoxSpansItsEndsWithItsThickness) {
         EXPECT_NEAR(Length(TransformCoord({0.0f, 0.0f, 0.5f}, line.world) - middle), 0.5f, 1e-3f);
     }
 }
-
-TEST(SignedAngle2D, MeasuresFromTheSecondVectorAllTheWayRound) {
-    EXPECT_NEAR(SignedAngle2D(0.0f, 1.0f, 1.0f, 0.0f), 4.712389f, 1e-5f);
-    EXPECT_NEAR(SignedAngle2D(0.0f, -1.0f, 1.0f, 0.0f), 1.5707964f, 1e-5f);
-    EXPECT_NEAR(SignedAngle2D(-1.0f, 0.0f, 1.0f, 0.0f), 3.1415927f, 1e-5f);
-    EXPECT_EQ(SignedAngle2D(0.0f, 0.0f, 1.0f, 0.0f), 0.0f);
-    EXPECT_FALSE(std::isnan(SignedAngle2D(3.0f, 3.0f, 1.0f, 1.0f)));
-}

@@ -74,6 +74,8 @@ TEST_F(WaterfallModelTest, FrontRowBlendsFromThePreviousBlockToTheNewest) {
     EXPECT_FLOAT_EQ(Front(10), 200.0f);
     Frame(100);
     EXPECT_NEAR(Front(10), 100.0f, 1e-3f);
+    // Without a sample rate the newest block shows at once.
+    EXPECT_EQ(CSpectrumInterpolator::BlendFactor(0, 0.0), 1.0f);
 }
 
 TEST_F(WaterfallModelTest, ThirtySecondFrameAfterAFreezeShowsTheFrozenSpectrumInEveryRow) {
