@@ -69,14 +69,13 @@ bool Fill(Buffer* buffer, const void* data, size_t bytes) {
 CD3DDrawWaterGraph::CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer)
     : settings_(settings), timer_(timer) {}
 
-CD3DDrawWaterGraph::~CD3DDrawWaterGraph() {
-    store_ = nullptr;
-}
+CD3DDrawWaterGraph::~CD3DDrawWaterGraph() = default;
 
 bool CD3DDrawWaterGraph::Init(IDirect3DDevice9* device, int32_t width, int32_t height) {
     const float range3dDb = static_cast<float>(settings_.range3dDb);
     model_ = std::make_unique<CWaterfallModel>(settings_.Palette(), range3dDb);
-    if (!CreateIndexBuffers(device) || !CreateDynamicBuffers(device)) return false;
+    CreateIndexBuffers(device);
+    if (!CreateDynamicBuffers(device)) return false;
     if (!CreateTextures(device)) return false;
     spheres_ = std::make_unique<CD3DSphereRows>(
         BuildSphereMesh(kSphereRadius, kSphereSlices, kSphereStacks));
@@ -96,7 +95,8 @@ bool CD3DDrawWaterGraph::Init(IDirect3DDevice9* device, int32_t width, int32_t h
     return true;
 }
 
-bool CD3DDrawWaterGraph::CreateIndexBuffers(IDirect3DDevice9* device) {
+// Managed buffers that never change; a failure leaves the surface undrawn.
+void CD3DDrawWaterGraph::CreateIndexBuffers(IDirect3DDevice9* device) {
     const std::vector<uint16_t> indices = BuildSurfaceIndices();
     if (SUCCEEDED(device->CreateIndexBuffer(kSurfaceIndexCount * 2, D3DUSAGE_WRITEONLY,
                                             D3DFMT_INDEX16, D3DPOOL_MANAGED,
@@ -108,7 +108,6 @@ bool CD3DDrawWaterGraph::CreateIndexBuffers(IDirect3DDevice9* device) {
                                             frontIndices_.Receive(), nullptr))) {
         Fill(frontIndices_.Get(), indices.data(), kCurtainIndexCount * 2);
     }
-    return true;
 }
 
 // Default-pool buffers: made at Init and again after a device reset, filled

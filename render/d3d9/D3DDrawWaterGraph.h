@@ -73,7 +73,7 @@ public:
 
 private:
     bool CreateDynamicBuffers(IDirect3DDevice9* device);
-    bool CreateIndexBuffers(IDirect3DDevice9* device);
+    void CreateIndexBuffers(IDirect3DDevice9* device);
     bool CreateTextures(IDirect3DDevice9* device);
     void SetLightAndMaterials(IDirect3DDevice9* device);
     void BuildAxes(IDirect3DDevice9* device);

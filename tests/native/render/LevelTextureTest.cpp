@@ -1,4 +1,4 @@
-// Level texture scroll and gradient contents in pitched memory.
+// The level texture's scroll in pitched memory.
 #include "render/LevelTexture.h"
 
 #include <gtest/gtest.h>
