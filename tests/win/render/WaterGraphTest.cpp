@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/FFT.h"
@@ -74,7 +75,12 @@ protected:
         window_ = CreateWindowExA(0, "STATIC", "waterfall", WS_POPUP | WS_VISIBLE, 0, 0, 900, 400,
                                   nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(window_, nullptr);
+    }
+    // The renderer on the window with the waterfall as its one component,
+    // grid and labels off.
+    void Start(CD3DRenderer::TestHooks hooks = {}) {
         renderer_ = std::make_unique<CD3DRenderer>();
+        renderer_->SetTestHooks(std::move(hooks));
         ASSERT_TRUE(renderer_->Setup(window_));
         water_ = new CD3DDrawWaterGraph(*settings_, *timer_);
         water_->SetStore(store_.get());
@@ -124,6 +130,7 @@ protected:
 };
 
 TEST_F(WaterGraphTest, LoudBandRisesWhereTheCameraProjectsIt) {
+    Start();
     CFrameCapture capture;
     ASSERT_TRUE(capture.Installed());
     FeedLoudBand(kLoudBand);
@@ -147,6 +154,7 @@ TEST_F(WaterGraphTest, LoudBandRisesWhereTheCameraProjectsIt) {
 }
 
 TEST_F(WaterGraphTest, RowsOfSpheresInOneCallEachMatchOneCallPerSphere) {
+    Start();
     ASSERT_NE(water_->Model(), nullptr);
     auto* plain = new COneByOneSpheres(water_->Model()->PeakHeights());
     renderer_->AddComponent(plain);
@@ -210,6 +218,7 @@ int WhitePixelsAround(const CapturedImage& image, const Vector3& centre, int hal
 }
 
 TEST_F(WaterGraphTest, LabelsAndGridStandWhereTheCameraPutsThem) {
+    Start();
     CFrameCapture capture;
     ASSERT_TRUE(capture.Installed());
     WaterfallDisplayState state = water_->DisplayState();
@@ -257,6 +266,7 @@ void FeedMusic(CSpectrumStore& store, int frame) {
 }
 
 TEST_F(WaterGraphTest, EveryCameraPresetGivesItsOwnViewOfTheLandscape) {
+    Start();
     CFrameCapture capture;
     ASSERT_TRUE(capture.Installed());
     WaterfallDisplayState state = water_->DisplayState();
@@ -299,6 +309,40 @@ TEST_F(WaterGraphTest, EveryCameraPresetGivesItsOwnViewOfTheLandscape) {
             EXPECT_GT(different, views[a].pixels.size() / 4) << names[a] << " vs " << names[b];
         }
     }
+    EXPECT_TRUE(errors_.Errors().empty());
+}
+
+TEST_F(WaterGraphTest, LostDeviceIsResetAndTheFrozenPictureComesBack) {
+    int frame = 0, levelCalls = 0;
+    bool lose = false;
+    CD3DRenderer::TestHooks hooks;
+    hooks.presentResult = [&](long result) {
+        ++frame;
+        return lose && frame == 1 ? static_cast<long>(D3DERR_DEVICELOST) : result;
+    };
+    hooks.cooperativeLevel = [&](long result) {
+        if (!lose || frame < 1) return result;
+        return ++levelCalls == 1 ? static_cast<long>(D3DERR_DEVICENOTRESET) : result;
+    };
+    Start(std::move(hooks));
+    FeedLoudBand(kLoudBand);
+    store_->CaptureFreeze();
+    WaterfallDisplayState state = water_->DisplayState();
+    state.frozen = true;
+    state.peaksShown = true;
+    water_->SetDisplayState(state);
+    CFrameCapture capture;
+    ASSERT_TRUE(capture.Installed());
+    RenderFrames(WaterGeometry::kRows + 1);
+    const CapturedImage before = capture.LastFrame();
+
+    frame = 0;
+    lose = true;
+    RenderFrames(1);
+    EXPECT_TRUE(renderer_->DeviceLost());
+    RenderFrames(3);
+    EXPECT_FALSE(renderer_->DeviceLost());
+    EXPECT_EQ(capture.LastFrame().pixels, before.pixels);
     EXPECT_TRUE(errors_.Errors().empty());
 }
 
