@@ -1,0 +1,336 @@
+// CD3DDrawWaterGraph: device objects and draw calls of the waterfall.
+#include "render/d3d9/D3DDrawWaterGraph.h"
+
+#include <d3d9.h>
+
+#include <cstring>
+
+#include "analysis/PerformanceTimer.h"
+#include "analysis/SpectrumStore.h"
+#include "diag/Log.h"
+#include "editor/SynthEditor.h"
+#include "params/LogarithmicScales.h"
+#include "params/ParamControl.h"
+#include "params/ParameterTable.h"
+#include "params/Settings.h"
+#include "render/LevelTexture.h"
+#include "render/SphereMesh.h"
+#include "render/WaterGeometry.h"
+#include "render/WaterfallAxes.h"
+#include "render/d3d9/D3DBillboard.h"
+#include "render/d3d9/D3DLines3D.h"
+#include "render/d3d9/D3DSphereRows.h"
+#include "render/d3d9/Textures.h"
+
+using namespace WaterGeometry;
+
+namespace {
+
+constexpr char kLogSource[] = "D3DDrawWaterGraph";
+constexpr float kFieldOfView = 0.5235988f;
+constexpr float kNearPlane = 1.0f;
+constexpr float kFarPlane = 1500.0f;
+constexpr float kSphereRadius = 1.2f;
+constexpr uint32_t kSphereSlices = 16;
+constexpr uint32_t kSphereStacks = 16;
+constexpr DWORD kDynamicUsage = D3DUSAGE_DYNAMIC | D3DUSAGE_WRITEONLY;
+
+// Surface and curtain, peaks, then references A to D.
+const D3DCOLORVALUE kMaterialColours[] = {
+    {1.0f, 1.0f, 1.0f, 1.0f}, {1.0f, 0.0f, 0.0f, 1.0f}, {0.0f, 0.0f, 1.0f, 1.0f},
+    {1.0f, 1.0f, 0.0f, 1.0f}, {0.7f, 0.3f, 0.7f, 1.0f}, {0.5f, 0.5f, 0.5f, 1.0f},
+};
+constexpr int kSurfaceMaterial = 0;
+constexpr int kPeakMaterial = 1;
+constexpr int kFirstReferenceMaterial = 2;
+
+D3DMATERIAL9 Material(int index) {
+    D3DMATERIAL9 material{};
+    material.Diffuse = kMaterialColours[index];
+    material.Ambient = kMaterialColours[index];
+    return material;
+}
+
+const D3DMATRIX* AsD3D(const Matrix4& matrix) {
+    return reinterpret_cast<const D3DMATRIX*>(&matrix);
+}
+
+template <typename Buffer>
+bool Fill(Buffer* buffer, const void* data, size_t bytes) {
+    void* bits = nullptr;
+    if (FAILED(buffer->Lock(0, 0, &bits, 0))) return false;
+    std::memcpy(bits, data, bytes);
+    buffer->Unlock();
+    return true;
+}
+
+}  // namespace
+
+CD3DDrawWaterGraph::CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer)
+    : settings_(settings), timer_(timer) {}
+
+CD3DDrawWaterGraph::~CD3DDrawWaterGraph() = default;
+
+bool CD3DDrawWaterGraph::Init(IDirect3DDevice9* device, int32_t width, int32_t height) {
+    const float range3dDb = static_cast<float>(settings_.range3dDb);
+    model_ = std::make_unique<CWaterfallModel>(settings_.Palette(), range3dDb);
+    CreateIndexBuffers(device);
+    if (!CreateDynamicBuffers(device)) return false;
+    if (!CreateTextures(device)) return false;
+    spheres_ = std::make_unique<CD3DSphereRows>(
+        BuildSphereMesh(kSphereRadius, kSphereSlices, kSphereStacks));
+    spheres_->Create(device);
+    // The waterfall is the first component that gets the store, so it sets
+    // the store up.
+    if (store_ != nullptr && !store_->IsInitialised()) store_->Initialise();
+    SetLightAndMaterials(device);
+    camera_ = CD3DCamera(settings_.CameraPresets()[CSettings::kReset]);
+    billboard_ = std::make_unique<CD3DBillboard>();
+    billboard_->Init(device);
+    BuildAxes(device);
+    projection_ =
+        PerspectiveFovLHMatrix(kFieldOfView, static_cast<float>(width) / static_cast<float>(height),
+                               kNearPlane, kFarPlane);
+    device->SetTransform(D3DTS_PROJECTION, AsD3D(projection_));
+    return true;
+}
+
+// Managed buffers that never change; a failure leaves the surface undrawn.
+void CD3DDrawWaterGraph::CreateIndexBuffers(IDirect3DDevice9* device) {
+    const std::vector<uint16_t> indices = BuildSurfaceIndices();
+    if (SUCCEEDED(device->CreateIndexBuffer(kSurfaceIndexCount * 2, D3DUSAGE_WRITEONLY,
+                                            D3DFMT_INDEX16, D3DPOOL_MANAGED,
+                                            surfaceIndices_.Receive(), nullptr))) {
+        Fill(surfaceIndices_.Get(), indices.data(), kSurfaceIndexCount * 2);
+    }
+    if (SUCCEEDED(device->CreateIndexBuffer(kCurtainIndexCount * 2, D3DUSAGE_WRITEONLY,
+                                            D3DFMT_INDEX16, D3DPOOL_MANAGED,
+                                            frontIndices_.Receive(), nullptr))) {
+        Fill(frontIndices_.Get(), indices.data(), kCurtainIndexCount * 2);
+    }
+}
+
+// Default-pool buffers: made at Init and again after a device reset, filled
+// with the current contents.
+bool CD3DDrawWaterGraph::CreateDynamicBuffers(IDirect3DDevice9* device) {
+    if (FAILED(device->CreateVertexBuffer(kSurfaceVertexCount * sizeof(WaterVertex), kDynamicUsage,
+                                          kWaterVertexFvf, D3DPOOL_DEFAULT,
+                                          surfaceVertices_.Receive(), nullptr))) {
+        surfaceVertices_.Reset();
+        VS_LOG_ERROR("Could not create VB");
+        return false;
+    }
+    if (FAILED(device->CreateVertexBuffer(kCurtainVertexCount * sizeof(WaterVertex), kDynamicUsage,
+                                          kWaterVertexFvf, D3DPOOL_DEFAULT,
+                                          frontVertices_.Receive(), nullptr))) {
+        frontVertices_.Reset();
+        VS_LOG_ERROR("Could not create front VB");
+        return false;
+    }
+    UploadFrame();
+    return true;
+}
+
+// One level each: the level texture changes every frame and the view
+// samples level 0 only, so smaller levels would only go stale.
+bool CD3DDrawWaterGraph::CreateTextures(IDirect3DDevice9* device) {
+    D3DLOCKED_RECT locked;
+    if (!CreateTexture(device, LevelTexture::kWidth, LevelTexture::kHeight, 1, 0, D3DFMT_A8R8G8B8,
+                       D3DPOOL_MANAGED, levelTexture_)) {
+        VS_LOG_ERROR("Could not create texture");
+        return false;
+    }
+    if (FAILED(levelTexture_->LockRect(0, &locked, nullptr, 0))) {
+        VS_LOG_ERROR("Could not lock surface.");
+        return false;
+    }
+    LevelTexture::Fill(locked.pBits, locked.Pitch, LevelTexture::kWidth, LevelTexture::kHeight,
+                       LevelTexture::kInitialTexel);
+    levelTexture_->UnlockRect(0);
+    if (!CreateTexture(device, LevelTexture::kGradientSize, LevelTexture::kGradientSize, 1, 0,
+                       D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, gradientTexture_)) {
+        VS_LOG_ERROR("Could not create second texture");
+        return false;
+    }
+    if (FAILED(gradientTexture_->LockRect(0, &locked, nullptr, 0))) {
+        VS_LOG_ERROR("Could not lock second surface.");
+        return false;
+    }
+    LevelTexture::FillGradient(locked.pBits, locked.Pitch, settings_.Palette());
+    gradientTexture_->UnlockRect(0);
+    return true;
+}
+
+void CD3DDrawWaterGraph::SetLightAndMaterials(IDirect3DDevice9* device) {
+    D3DLIGHT9 light{};
+    light.Type = D3DLIGHT_DIRECTIONAL;
+    light.Diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
+    const Vector3 direction = Normalize({0.0f, -0.5f, 0.2f});
+    light.Direction = {direction.x, direction.y, direction.z};
+    light.Range = 1000.0f;
+    device->SetLight(0, &light);
+    device->LightEnable(0, TRUE);
+    const D3DMATERIAL9 surface = Material(kSurfaceMaterial);
+    device->SetMaterial(&surface);
+}
+
+void CD3DDrawWaterGraph::BuildAxes(IDirect3DDevice9* device) {
+    if (store_ == nullptr || store_->Scale() == nullptr) return;
+    if (!axes_) {
+        axes_ = std::make_unique<CWaterfallAxes>(*store_->Scale(),
+                                                 store_->BandCount() - store_->FirstBand());
+    }
+    axes_->ApplyRange(model_->Range3dDb());
+    lines_ = std::make_unique<CD3DLines3D>(device);
+    for (const AxisLine& line : axes_->Lines()) lines_->AddLine(line.from, line.to, line.thickness);
+}
+
+void CD3DDrawWaterGraph::OnSettingsApplied(IDirect3DDevice9* device) {
+    const float range3dDb = static_cast<float>(settings_.range3dDb);
+    if (!model_ || range3dDb == model_->Range3dDb()) return;
+    model_->SetRange(range3dDb);
+    BuildAxes(device);
+}
+
+void CD3DDrawWaterGraph::Render3D(IDirect3DDevice9* device) {
+    if (display_.hidden || !model_ || store_ == nullptr) return;
+    WaterfallFlags flags;
+    flags.frozen = display_.frozen;
+    flags.peaksShown = display_.peaksShown;
+    flags.labelsShown = display_.labelsShown;
+    flags.referencesShown = display_.referencesShown;
+    model_->Advance(*store_, timer_.GetMilliseconds(), settings_.sampleRate.load(), flags);
+    UploadFrame();
+    D3DLOCKED_RECT locked;
+    if (levelTexture_ && SUCCEEDED(levelTexture_->LockRect(0, &locked, nullptr, 0))) {
+        LevelTexture::Scroll(locked.pBits, locked.Pitch, model_->NewestTexels());
+        levelTexture_->UnlockRect(0);
+    }
+    camera_.BuildView(view_);
+    device->SetTransform(D3DTS_VIEW, AsD3D(view_));
+    const Matrix4 identity = IdentityMatrix();
+    device->SetTransform(D3DTS_WORLD, AsD3D(identity));
+    DrawSurface(device);
+    DrawSpheres(device);
+    if (display_.axisShown && lines_) {
+        const Matrix4 parent =
+            TranslationMatrix(0.0f, 0.0f, CWaterfallAxes::DepthZ(display_.axisDepthPercent));
+        lines_->Draw(device, &parent);
+    }
+}
+
+// The whole surface goes into the discarded buffer every frame.
+void CD3DDrawWaterGraph::UploadFrame() {
+    void* bits = nullptr;
+    if (surfaceVertices_ && SUCCEEDED(surfaceVertices_->Lock(0, 0, &bits, D3DLOCK_DISCARD))) {
+        model_->Surface().WriteVertices(static_cast<WaterVertex*>(bits));
+        surfaceVertices_->Unlock();
+    }
+    if (frontVertices_ && SUCCEEDED(frontVertices_->Lock(0, 0, &bits, D3DLOCK_DISCARD))) {
+        std::memcpy(bits, model_->Curtain().data(), kCurtainVertexCount * sizeof(WaterVertex));
+        frontVertices_->Unlock();
+    }
+}
+
+void CD3DDrawWaterGraph::DrawSurface(IDirect3DDevice9* device) {
+    if (!surfaceVertices_ || !frontVertices_ || !surfaceIndices_ || !frontIndices_) return;
+    const D3DMATERIAL9 surface = Material(kSurfaceMaterial);
+    device->SetMaterial(&surface);
+    device->SetFVF(kWaterVertexFvf);
+    device->SetTexture(0, gradientTexture_.Get());
+    device->SetIndices(frontIndices_.Get());
+    device->SetStreamSource(0, frontVertices_.Get(), 0, sizeof(WaterVertex));
+    device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, kCurtainVertexCount, 0,
+                                 kCurtainTriangleCount);
+    device->SetTexture(0, levelTexture_.Get());
+    device->SetStreamSource(0, surfaceVertices_.Get(), 0, sizeof(WaterVertex));
+    device->SetIndices(surfaceIndices_.Get());
+    device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, kSurfaceVertexCount, 0,
+                                 kSurfaceTriangleCount);
+}
+
+// One call per row of spheres, drawn in scene coordinates (world identity).
+void CD3DDrawWaterGraph::DrawSpheres(IDirect3DDevice9* device) {
+    device->SetTexture(0, nullptr);
+    if (!spheres_) return;
+    if (display_.peaksShown) {
+        const D3DMATERIAL9 peak = Material(kPeakMaterial);
+        device->SetMaterial(&peak);
+        spheres_->Draw(device, 0, model_->PeakHeights());
+    }
+    for (int trace = 0; trace < CSpectrumStore::kReferenceCount; ++trace) {
+        if (!display_.referencesShown[trace]) continue;
+        const D3DMATERIAL9 reference = Material(kFirstReferenceMaterial + trace);
+        device->SetMaterial(&reference);
+        spheres_->Draw(device, 1 + trace, model_->ReferenceHeights(trace));
+    }
+}
+
+void CD3DDrawWaterGraph::Draw2D(CSpriteBatch* sprite) {
+    if (display_.hidden || !axes_ || !billboard_) return;
+    LabelInputs inputs;
+    inputs.labelsShown = display_.labelsShown;
+    inputs.axisShown = display_.axisShown;
+    inputs.frequencyLabelsShown = display_.frequencyLabelsShown;
+    inputs.axisDepthPercent = display_.axisDepthPercent;
+    inputs.range3dDb = model_->Range3dDb();
+    inputs.labelHeights = &model_->LabelHeights();
+    inputs.bandTable = settings_.bandTable.get();
+    CWaterfallLabels::Build(inputs, *axes_, labels_);
+    for (const WaterfallLabel& label : labels_) {
+        billboard_->DrawLabel(sprite, projection_, view_, label.position, label.text.c_str());
+    }
+}
+
+void CD3DDrawWaterGraph::OnDeviceLost() {
+    surfaceVertices_.Reset();
+    frontVertices_.Reset();
+    if (spheres_) spheres_->ReleaseVertexBuffers();
+}
+
+bool CD3DDrawWaterGraph::OnDeviceReset(IDirect3DDevice9* device) {
+    if (!model_) return true;
+    const bool buffers = CreateDynamicBuffers(device);
+    if (spheres_) spheres_->Create(device);
+    SetLightAndMaterials(device);
+    device->SetTransform(D3DTS_PROJECTION, AsD3D(projection_));
+    return buffers;
+}
+
+void CD3DDrawWaterGraph::ReleaseResources() {
+    model_.reset();
+    labels_.clear();
+    billboard_.reset();
+    lines_.reset();
+    axes_.reset();
+    spheres_.reset();
+    surfaceVertices_.Reset();
+    surfaceIndices_.Reset();
+    frontVertices_.Reset();
+    frontIndices_.Reset();
+    gradientTexture_.Reset();
+    levelTexture_.Reset();
+}
+
+void CD3DDrawWaterGraph::SyncFromEditor(CSynthEditor& editor) {
+    CParamControl* axis = editor.ControlsParameter(kParamAxis);
+    display_.labelsShown = editor.Flag(kFlagLabels);
+    display_.frozen = editor.Flag(kFlagFreeze);
+    display_.peaksShown = editor.Flag(kFlagPeakHold);
+    display_.hidden = editor.Flag(kFlag2dView);
+    display_.frequencyLabelsShown = editor.Flag(kFlagFrequenciesInHertz);
+    for (int trace = 0; trace < CSpectrumStore::kReferenceCount; ++trace) {
+        display_.referencesShown[trace] =
+            editor.Flag(static_cast<DisplayFlag>(kFlagReferenceA + trace));
+    }
+    if (axis != nullptr) {
+        display_.axisDepthPercent = static_cast<int>(axis->Value());
+        display_.axisShown = axis->IsEnabled();
+    }
+    const auto value = [&](int index) {
+        CParamControl* parameter = editor.ControlsParameter(index);
+        return parameter != nullptr ? parameter->Value() : 0.0f;
+    };
+    camera_.SetFromParameters(value(kParamCameraX), value(kParamCameraY), value(kParamCameraZ),
+                              value(kParamYaw), value(kParamPitch));
+}
