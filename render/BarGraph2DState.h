@@ -1,0 +1,46 @@
+// What the 2D bar graph keeps between frames apart from its textures: the
+// display flags taken from the editor each frame, the statistics text and
+// where it stands, and which traces it draws (the live snapshots, or the
+// copies captured when the display was frozen).
+//
+// Threads: user-interface thread only. The store and the statistics are
+// read under their own locks, which are released before anything is drawn.
+#pragma once
+
+#include <cstdint>
+
+#include "analysis/SpectrumStore.h"
+#include "render/BoundedText.h"
+
+class CStatistics;
+
+class CBarGraph2DState {
+public:
+    // The statistics report is three short lines; anything longer is cut.
+    using StatisticsText = CBoundedText<255>;
+    static constexpr int kTextX = 65;
+    static constexpr int kTextY = 20;
+    static constexpr uint32_t kTextColour = 0xFF00FF00u;  // opaque green
+    // The backdrop picture in the plug-in's Data folder and the part of it
+    // drawn over the view.
+    static constexpr char kBackdropName[] = "Overlay2DGraph";
+    static constexpr int kBackdropWidth = 900;
+    static constexpr int kBackdropHeight = 400;
+
+    // Once per display frame. While the 2D view is off nothing else changes
+    // and the report is not rebuilt.
+    void Sync(bool twoDViewShown, bool frozen, bool peakHoldShown, CStatistics& statistics);
+
+    bool Shown() const { return shown_; }
+    bool PeaksShown() const { return peaksShown_; }
+    const StatisticsText& Text() const { return text_; }
+
+    // The levels and peaks to draw, copied under the store lock.
+    void ReadTraces(CSpectrumStore& store, BandLevels& level, BandLevels& peak) const;
+
+private:
+    bool shown_ = false;
+    bool frozen_ = false;
+    bool peaksShown_ = false;
+    StatisticsText text_;
+};

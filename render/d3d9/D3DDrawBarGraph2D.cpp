@@ -1,0 +1,115 @@
+// The 2D bar graph, its gradient, backdrop and statistics text.
+#include "render/d3d9/D3DDrawBarGraph2D.h"
+
+#include <d3d9.h>
+
+#include "analysis/SpectrumStore.h"
+#include "diag/Log.h"
+#include "editor/SynthEditor.h"
+#include "params/Settings.h"
+#include "plugin/VstPlugin.h"
+#include "render/BarGradient.h"
+#include "render/d3d9/D3DDrawImage.h"
+#include "render/d3d9/D3DDrawText.h"
+#include "render/d3d9/SpriteBatch.h"
+#include "render/d3d9/TexelUpload.h"
+#include "render/d3d9/Textures.h"
+
+namespace {
+
+constexpr char kLogSource[] = "D3DDrawBarGraph2D";
+constexpr uint32_t kUntinted = 0xFFFFFFFFu;
+
+}  // namespace
+
+CD3DDrawBarGraph2D::CD3DDrawBarGraph2D(CVstPlugin* plugin) : plugin_(plugin) {}
+
+CD3DDrawBarGraph2D::~CD3DDrawBarGraph2D() = default;
+
+bool CD3DDrawBarGraph2D::Init(IDirect3DDevice9* device, int32_t width, int32_t height) {
+    width_ = width;
+    height_ = height;
+    statisticsText_ = std::make_unique<CD3DDrawText>();
+    statisticsText_->Init(device);  // without a font the text draws nothing
+    statisticsText_->SetColour(CBarGraph2DState::kTextColour);
+    if (store_ != nullptr && !store_->IsInitialised()) store_->Initialise();
+    if (!CreateGradient(device)) return false;
+    LoadBackdrop(device);
+    return true;
+}
+
+bool CD3DDrawBarGraph2D::CreateGradient(IDirect3DDevice9* device) {
+    if (!CreateTexture(device, CBarGradient::kWidth, CBarGradient::kHeight, 0, 0, D3DFMT_A8R8G8B8,
+                       D3DPOOL_MANAGED, gradient_)) {
+        VS_LOG_ERROR("Could not create texture");
+        return false;
+    }
+    CBarGradient::Palette palette{};
+    if (plugin_ != nullptr) palette = plugin_->Settings()->Palette();
+    const CBarGradient::Texels texels = CBarGradient::Build(palette);
+    if (!UploadTexels(gradient_.Get(), texels.data(), CBarGradient::kWidth,
+                      CBarGradient::kHeight)) {
+        VS_LOG_ERROR("Could not lock texture");
+        gradient_.Reset();
+        return false;
+    }
+    return true;
+}
+
+void CD3DDrawBarGraph2D::LoadBackdrop(IDirect3DDevice9* device) {
+    const std::string path = plugin_ != nullptr
+                                 ? plugin_->Settings()->DataPath(CBarGraph2DState::kBackdropName)
+                                 : std::string(CBarGraph2DState::kBackdropName);
+    backdrop_ = std::make_unique<CD3DDrawImage>(plugin_, path);
+    if (!backdrop_->Init(device, width_, height_)) VS_LOG_ERROR("Could not load backdrop");
+    backdrop_->SetSourceRect(
+        os::Rect{0, 0, CBarGraph2DState::kBackdropWidth, CBarGraph2DState::kBackdropHeight});
+    backdrop_->SetPosition(Vector3{0.0f, 0.0f, 0.0f});
+}
+
+void CD3DDrawBarGraph2D::Draw2D(CSpriteBatch* sprite) {
+    if (!state_.Shown() || sprite == nullptr) return;
+    if (store_ != nullptr && gradient_) {
+        // Copied under the store lock, drawn after it is released.
+        BandLevels level{};
+        BandLevels peak{};
+        state_.ReadTraces(*store_, level, peak);
+        if (state_.PeaksShown()) DrawColumns(sprite, peak, CBarGraphLayout::Mode::kPeakMarks);
+        DrawColumns(sprite, level, CBarGraphLayout::Mode::kBars);
+    }
+    if (backdrop_ != nullptr) backdrop_->Draw2D(sprite);
+    if (statisticsText_ != nullptr) statisticsText_->Draw(sprite);
+}
+
+void CD3DDrawBarGraph2D::DrawColumns(CSpriteBatch* sprite, const BandLevels& levels,
+                                     CBarGraphLayout::Mode mode) {
+    CBarGraphLayout(height_).Layout(levels, mode, columns_);
+    for (const CBarGraphLayout::Column& column : columns_) {
+        if (column.sourceTop >= column.sourceBottom) continue;
+        const os::Rect source{0, column.sourceTop, 1, column.sourceBottom};
+        const Vector3 position{column.x, column.y, 0.0f};
+        sprite->Draw(gradient_.Get(), &source, nullptr, &position, kUntinted);
+    }
+}
+
+void CD3DDrawBarGraph2D::SyncFromEditor(CSynthEditor& editor) {
+    if (plugin_ == nullptr) return;
+    state_.Sync(editor.Flag(kFlag2dView), editor.Flag(kFlagFreeze), editor.Flag(kFlagPeakHold),
+                plugin_->Settings()->Statistics());
+    if (!state_.Shown() || statisticsText_ == nullptr) return;
+    statisticsText_->SetPosition(CBarGraph2DState::kTextX, CBarGraph2DState::kTextY);
+    statisticsText_->SetText(state_.Text().View());
+}
+
+void CD3DDrawBarGraph2D::ReleaseResources() {
+    if (backdrop_ != nullptr) backdrop_->ReleaseResources();
+    backdrop_.reset();
+    if (statisticsText_ != nullptr) statisticsText_->ReleaseFont();
+    statisticsText_.reset();
+    gradient_.Reset();
+    store_ = nullptr;
+}
+
+bool CD3DDrawBarGraph2D::BackdropLoaded() const {
+    return backdrop_ != nullptr && backdrop_->Loaded();
+}

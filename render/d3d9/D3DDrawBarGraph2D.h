@@ -1,0 +1,55 @@
+// The 2D bar graph: the spectrum flat on the screen as 255 segments of three
+// one-pixel columns coloured from the level palette by height, optional
+// peak marks, the backdrop picture "Overlay2DGraph" from the plug-in's Data
+// folder over them, and the statistics report as green text at the top
+// left. Screen-space pass only. User-interface thread only.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "editor/EditorListener.h"
+#include "render/BarGraph2DState.h"
+#include "render/BarGraphLayout.h"
+#include "render/D3DComponent.h"
+#include "render/d3d9/ComPtr.h"
+
+struct IDirect3DTexture9;
+class CD3DDrawImage;
+class CD3DDrawText;
+class CSpectrumStore;
+class CVstPlugin;
+
+class CD3DDrawBarGraph2D : public CD3DComponent, public CEditorListener {
+public:
+    explicit CD3DDrawBarGraph2D(CVstPlugin* plugin);
+    ~CD3DDrawBarGraph2D() override;
+
+    // The editor hands over the store after construction, before Init.
+    void SetStore(CSpectrumStore* store) { store_ = store; }
+
+    // False when the gradient texture cannot be made; a missing backdrop or
+    // font is reported and the graph works without it.
+    bool Init(IDirect3DDevice9* device, int32_t width, int32_t height) override;
+    void Draw2D(CSpriteBatch* sprite) override;
+    void Render3D(IDirect3DDevice9* /*device*/) override {}
+    void ReleaseResources() override;
+    void SyncFromEditor(CSynthEditor& editor) override;
+
+    bool BackdropLoaded() const;
+
+private:
+    void DrawColumns(CSpriteBatch* sprite, const BandLevels& levels, CBarGraphLayout::Mode mode);
+    bool CreateGradient(IDirect3DDevice9* device);
+    void LoadBackdrop(IDirect3DDevice9* device);
+
+    CVstPlugin* plugin_;
+    ComPtr<IDirect3DTexture9> gradient_;
+    CSpectrumStore* store_ = nullptr;
+    std::unique_ptr<CD3DDrawImage> backdrop_;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    CBarGraph2DState state_;
+    std::unique_ptr<CD3DDrawText> statisticsText_;
+    CBarGraphLayout::Columns columns_{};
+};

@@ -1,0 +1,39 @@
+// The level meter: the last analysis block's sample peak and RMS as two
+// vertical bars at the top left of the view, coloured green, yellow and red
+// by their level in dB with a black line every third row. Screen-space pass
+// only. User-interface thread only.
+#pragma once
+
+#include <cstdint>
+
+#include "editor/EditorListener.h"
+#include "render/D3DComponent.h"
+#include "render/d3d9/ComPtr.h"
+
+struct IDirect3DTexture9;
+class CSpectrumStore;
+class CVstPlugin;
+
+class CD3DDrawMeter : public CD3DComponent, public CEditorListener {
+public:
+    explicit CD3DDrawMeter(CVstPlugin* plugin);
+    ~CD3DDrawMeter() override;
+
+    // Given by the editor like the other components'; the meter reads the
+    // statistics, not the store.
+    void SetStore(CSpectrumStore* store) { store_ = store; }
+
+    bool Init(IDirect3DDevice9* device, int32_t width, int32_t height) override;
+    void Draw2D(CSpriteBatch* sprite) override;
+    void Render3D(IDirect3DDevice9* /*device*/) override {}
+    void ReleaseResources() override;
+    void SyncFromEditor(CSynthEditor& editor) override;
+
+private:
+    CVstPlugin* plugin_;
+    ComPtr<IDirect3DTexture9> texture_;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    bool shown_ = false;
+    CSpectrumStore* store_ = nullptr;
+};

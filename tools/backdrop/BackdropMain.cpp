@@ -1,0 +1,31 @@
+// Draws the 2D bar graph's backdrop picture and writes it as PNG to the path
+// given: `backdrop <output file>`. The band table comes from a spectrum
+// store set up as the plug-in sets it up, so the picture follows the bars.
+#include <cstdio>
+#include <memory>
+
+#include "analysis/PerformanceTimer.h"
+#include "analysis/SpectrumStore.h"
+#include "params/Settings.h"
+#include "tools/backdrop/BackdropPainter.h"
+#include "tools/backdrop/PngWriter.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: backdrop <output file>\n");
+        return 2;
+    }
+    CSettings settings;
+    CPerformanceTimer timer;
+    CSpectrumStore store(settings, timer);
+    if (!store.Initialise() || !settings.bandTable) {
+        std::fprintf(stderr, "backdrop: no band table\n");
+        return 1;
+    }
+    const CPixelCanvas canvas = backdrop::Paint(*settings.bandTable);
+    if (!WritePng(argv[1], canvas)) {
+        std::fprintf(stderr, "backdrop: could not write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
