@@ -73,6 +73,7 @@ public:
     void SetDialog(os::WindowHandle dialog) { dialog_ = dialog; }
     os::WindowHandle Dialog() const { return dialog_; }
     void SetAutomate(bool automate) { automate_ = automate; }
+    bool Automates() const { return automate_; }
     void SetFormatter(ParamFormatter formatter) { formatter_ = formatter; }
 
     const ParamSpec& Spec() const { return spec_; }
