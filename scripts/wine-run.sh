@@ -31,6 +31,18 @@ ensure_display() {
     display_works "$DISPLAY" || { echo "wine-run: no X display at $DISPLAY" >&2; exit 1; }
 }
 
+# Raise when the settings below change, so existing prefixes take them too.
+settings_version=1
+
+# Direct3D's command-stream thread was seen to deadlock against pop-up
+# windows while frames render; a crashing test must end, not wait in a dialog.
+apply_settings() {
+    wine reg add 'HKCU\Software\Wine\Direct3D' /v csmt /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        >/dev/null 2>&1
+    wineserver --wait
+}
+
 ensure_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
@@ -40,6 +52,11 @@ ensure_prefix() {
             wineboot --init >/dev/null 2>&1 || true
             wineserver --wait
             touch "$WINEPREFIX/.vantoscope-ready"
+        fi
+        local marker="$WINEPREFIX/.vantoscope-settings"
+        if [[ "$(cat "$marker" 2>/dev/null)" != "$settings_version" ]]; then
+            apply_settings
+            echo "$settings_version" >"$marker"
         fi
     ) 9>"$WINEPREFIX.lock"
 }
