@@ -1,7 +1,6 @@
 // CSynthEditor: construction, key bindings, open and close.
 #include "editor/SynthEditor.h"
 
-#include "analysis/SpectrumStore.h"
 #include "diag/Log.h"
 #include "editor/KeyName.h"
 #include "plugin/VstPlugin.h"
@@ -40,10 +39,6 @@ void CSynthEditor::Open(os::WindowHandle parent, CSpectrumStore* store) {
     store_ = store;
     parent_ = parent;
     VS_LOG("CSynthEditor: Open");
-    // The display components set the store up as they are created; when
-    // none did, analysis must still find it ready before the audio thread
-    // is let in.
-    if (store_ != nullptr && !store_->IsInitialised()) store_->Initialise();
 }
 
 void CSynthEditor::Close() {
