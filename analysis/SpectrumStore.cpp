@@ -7,7 +7,6 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "editor/SynthEditor.h"
 #include "params/LogarithmicScales.h"
 #include "params/ParameterTable.h"
 #include "params/Settings.h"
@@ -23,8 +22,10 @@ double BinHz(double sampleRate) {
     return sampleRate / CFFT::kSize;
 }
 
-bool IsAtInfiniteMaximum(const CParamControl& parameter) {
-    return parameter.Spec().hasMaxText && parameter.Value() == parameter.Spec().maximum;
+// "Ave" and "Hold" show their maximum as "inf": averaging for ever and
+// holding peaks for ever.
+bool IsAtInfiniteMaximum(int parameter, float value) {
+    return value == ControlsParameterSpec(parameter).maximum;
 }
 
 }  // namespace
@@ -169,25 +170,23 @@ void CSpectrumStore::UpdatePeaks() {
     }
 }
 
-void CSpectrumStore::SyncFromEditor(CSynthEditor& editor) {
-    const CParamControl& average = *editor.ControlsParameter(kParamAverage);
-    const CParamControl& peakHold = *editor.ControlsParameter(kParamHold);
+void CSpectrumStore::SetAveraging(float average, float peakHold) {
     Hold hold(*this);
     const bool wasInfinite = infiniteAverage_;
-    infiniteAverage_ = IsAtInfiniteMaximum(average);
+    infiniteAverage_ = IsAtInfiniteMaximum(kParamAverage, average);
     if (infiniteAverage_) return;  // the hold logic pauses too
 
     // Coming back from the infinite average restarts every band even at the
     // old window: their sums and counts have outgrown the rings.
-    const auto code = static_cast<int32_t>(average.Value() * 100.0f);
+    const auto code = static_cast<int32_t>(average * 100.0f);
     if (code != averageWindowCode_ || wasInfinite) RestartAverages(code);
 
-    if (IsAtInfiniteMaximum(peakHold)) {
+    if (IsAtInfiniteMaximum(kParamHold, peakHold)) {
         falling_.fill(0);
         return;
     }
     const uint32_t nowMs = timer_.GetMilliseconds();
-    if (nowMs - lastReleaseMs_ >= static_cast<uint32_t>(peakHold.Value())) {
+    if (nowMs - lastReleaseMs_ >= static_cast<uint32_t>(peakHold)) {
         falling_.fill(1);
         lastReleaseMs_ = nowMs;
     }

@@ -125,6 +125,7 @@ void CSynth::OnEditorOpen(os::WindowHandle parent) {
     if (IsEditorOpen()) OnEditorClose();
     parentWindow_ = parent;
     store_ = std::make_unique<CSpectrumStore>(*plugin_->Settings(), *CVstPlugin::SharedTimer());
+    store_->Initialise();
     editor_->Open(parent, store_.get());
     editorOpen_.store(true, std::memory_order_release);
 }

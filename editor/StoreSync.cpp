@@ -2,7 +2,9 @@
 #include "editor/StoreSync.h"
 
 #include "analysis/SpectrumStore.h"
+#include "editor/SynthEditor.h"
 
 void CStoreSync::SyncFromEditor(CSynthEditor& editor) {
-    store_.SyncFromEditor(editor);
+    store_.SetAveraging(editor.ControlsParameter(kParamAverage)->Value(),
+                        editor.ControlsParameter(kParamHold)->Value());
 }

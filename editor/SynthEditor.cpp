@@ -2,7 +2,6 @@
 // editor's windows, dialogs and renderer come and go.
 #include "editor/SynthEditor.h"
 
-#include "analysis/SpectrumStore.h"
 #include "diag/Log.h"
 #include "editor/EditorWindows.h"
 #include "editor/KeyName.h"
@@ -81,7 +80,6 @@ void CSynthEditor::Open(os::WindowHandle parent, CSpectrumStore* store) {
     CreateDialogs();
     windows_->CreateDrawingSet();
     CreateRenderer();
-    if (store_ != nullptr && !store_->IsInitialised()) store_->Initialise();
     periodStartMs_ = NowMs();
     ShowAllWindows();
 }

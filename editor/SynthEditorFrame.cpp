@@ -3,35 +3,9 @@
 #include "analysis/PerformanceTimer.h"
 #include "editor/EditorListener.h"
 #include "editor/EditorWindows.h"
+#include "editor/FramePacing.h"
 #include "editor/SynthEditor.h"
 #include "plugin/VstPlugin.h"
-
-namespace {
-constexpr uint32_t kPacingWindowMs = 4000;
-
-// TEMPORARY until the shared pacing unit lands.
-int32_t PacedFramePeriod(int32_t periodMs, int32_t frames, uint32_t elapsedMs, int32_t maxFps) {
-    const float fps = static_cast<float>(frames) / static_cast<float>(elapsedMs) * 1000.0f;
-    const float target = static_cast<float>(maxFps);
-    const float d = fps > target ? fps - target : target - fps;
-    if (d <= 2.0f) return periodMs;
-    if (target > fps) {
-        --periodMs;
-        if (d > 30.0f)
-            periodMs = static_cast<int32_t>(1000.0f / target);
-        else if (d > 20.0f)
-            --periodMs;
-        return periodMs < 10 ? 10 : periodMs;
-    }
-    if (d <= 3.0f) return periodMs;
-    ++periodMs;
-    if (d > 30.0f)
-        periodMs = static_cast<int32_t>(1000.0f / target);
-    else if (d > 20.0f)
-        ++periodMs;
-    return periodMs;
-}
-}  // namespace
 
 uint32_t CSynthEditor::NowMs() const {
     CPerformanceTimer* timer = CVstPlugin::SharedTimer();
@@ -49,13 +23,11 @@ void CSynthEditor::OnFrame(bool mouseCaptured) {
 
 void CSynthEditor::AdaptFramePeriod(uint32_t nowMs) {
     const uint32_t elapsedMs = nowMs - periodStartMs_;
-    if (elapsedMs < kPacingWindowMs) return;
-    const int32_t period =
-        PacedFramePeriod(framePeriodMs_, framesCounted_, elapsedMs, Settings().maxFrameRate);
-    if (period != framePeriodMs_) {
-        framePeriodMs_ = period;
-        windows_->SetFrameTimer(mainView_, framePeriodMs_);
-    }
+    if (elapsedMs < kFramePacingWindowMs) return;
+    const FramePacing pacing =
+        PaceFrameTimer(framePeriodMs_, framesCounted_, elapsedMs, Settings().maxFrameRate);
+    framePeriodMs_ = pacing.periodMs;
+    if (pacing.restartTimer) windows_->SetFrameTimer(mainView_, framePeriodMs_);
     framesCounted_ = 0;
     periodStartMs_ = nowMs;
 }

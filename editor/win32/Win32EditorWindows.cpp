@@ -11,6 +11,7 @@
 #include "editor/win32/ValueText.h"
 #include "editor/win32/WindowProcs.h"
 #include "os/Folders.h"
+#include "render/d3d9/D3DRenderer.h"
 #include "resources/resource.h"
 
 namespace {
@@ -128,16 +129,31 @@ void CWin32EditorWindows::CreateDrawingSet() {
     if (!drawingSet_) drawingSet_ = std::make_unique<DrawingSet>();
 }
 
-bool CWin32EditorWindows::CreateRenderer(os::WindowHandle /*view*/,
-                                         std::vector<CEditorListener*>& /*syncList*/) {
-    return !FaultInjected("renderer");
+bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view,
+                                         std::vector<CEditorListener*>& syncList) {
+    renderer_ = std::make_unique<CD3DRenderer>();
+    if (FaultInjected("renderer") || !renderer_->Setup(view)) return false;
+    // The display components, in drawing order: on-screen log, frame-rate
+    // text, waterfall, meter, bar graph. Each is added to the renderer and
+    // its listener to syncList as it is created here.
+    syncList.push_back(renderer_.get());
+    return true;
 }
 
-void CWin32EditorWindows::RenderFrame() {}
+void CWin32EditorWindows::RenderFrame() {
+    if (renderer_) renderer_->RenderFrame();
+}
 
-void CWin32EditorWindows::NotifySettingsApplied() {}
+void CWin32EditorWindows::NotifySettingsApplied() {
+    if (!renderer_) return;
+    for (const auto& component : renderer_->Components()) {
+        component->OnSettingsApplied(renderer_->Device());
+    }
+}
 
-void CWin32EditorWindows::DestroyRenderer() {}
+void CWin32EditorWindows::DestroyRenderer() {
+    renderer_.reset();
+}
 
 void CWin32EditorWindows::SetFrameTimer(os::WindowHandle view, int32_t periodMs) {
     if (view != nullptr) SetTimer(Hwnd(view), kFrameTimerId, static_cast<UINT>(periodMs), nullptr);

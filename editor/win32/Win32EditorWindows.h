@@ -9,6 +9,8 @@
 #include "editor/EditorWindows.h"
 #include "editor/win32/DrawingSet.h"
 
+class CD3DRenderer;
+
 class CWin32EditorWindows final : public CEditorWindows {
 public:
     explicit CWin32EditorWindows(CSynthEditor& editor);
@@ -41,4 +43,5 @@ public:
 private:
     CSynthEditor& editor_;
     std::unique_ptr<DrawingSet> drawingSet_;
+    std::unique_ptr<CD3DRenderer> renderer_;
 };

@@ -11,8 +11,8 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "editor/SynthEditor.h"
 #include "os/posix/TestHooks.h"
+#include "params/ParameterTable.h"
 #include "tests/native/support/SettingsFixture.h"
 
 namespace {
@@ -32,12 +32,12 @@ protected:
         SettingsFixture::SetUp();
         SetClockMs(1000);
         timer_ = std::make_unique<CPerformanceTimer>();
-        editor_ = std::make_unique<CSynthEditor>(nullptr);
+        BuildControlsParameters(nullptr, parameters_);
         Rebuild(44100.0);
     }
     void TearDown() override {
         store_.reset();
-        editor_.reset();
+        parameters_.clear();
         timer_.reset();
         os::testing::SetPerformanceCounter(std::nullopt);
         SettingsFixture::TearDown();
@@ -53,10 +53,10 @@ protected:
     void SetClockMs(int64_t ms) { os::testing::SetPerformanceCounter(ms * 1000000); }
     void SetTimerMs(int64_t ms) { SetClockMs(1000 + ms); }
 
-    void SetParameter(int index, float value) {
-        editor_->ControlsParameter(index)->SetValue(value);
+    void SetParameter(int index, float value) { parameters_[index]->SetValue(value); }
+    void Sync() {
+        store_->SetAveraging(parameters_[kParamAverage]->Value(), parameters_[kParamHold]->Value());
     }
-    void Sync() { store_->SyncFromEditor(*editor_); }
 
     BandLevels Levels() {
         BandLevels level{}, peak{};
@@ -71,7 +71,7 @@ protected:
     const BandTable& Table() { return *settings_->bandTable; }
 
     std::unique_ptr<CPerformanceTimer> timer_;
-    std::unique_ptr<CSynthEditor> editor_;
+    ParamList parameters_;
     std::unique_ptr<CSpectrumStore> store_;
 };
 
@@ -211,7 +211,7 @@ TEST_F(SpectrumStoreTest, LeavingTheInfiniteAverageRestartsTheBands) {
 }
 
 TEST_F(SpectrumStoreTest, TinyAverageFromTheHostUsesAOneBlockWindow) {
-    editor_->ControlsParameter(kParamAverage)->SetNormalized(0.005f);  // about 0.5
+    parameters_[kParamAverage]->SetNormalized(0.005f);  // about 0.5
     Sync();
     const Spectrum loud = Flat(0.0);
     const Spectrum half = Flat(-60.0);
@@ -313,7 +313,7 @@ TEST_P(SampleRates, NeverReadOrWriteOutOfBounds) {
     Rebuild(GetParam());
     const Spectrum loud = Flat(-3.0);
     for (float average : {0.0f, 10.0f, 100.0f, 0.3f, 101.0f}) {
-        editor_->ControlsParameter(kParamAverage)->SetNormalized(average / 101.0f);
+        parameters_[kParamAverage]->SetNormalized(average / 101.0f);
         Sync();
         for (int i = 0; i < 30; ++i) store_->Update(loud.data());
         for (float level : Levels()) ASSERT_TRUE(level >= 0.0f && level <= 1.0f);

@@ -12,6 +12,7 @@
 #include "analysis/SpectrumStore.h"
 #include "analysis/Statistics.h"
 #include "editor/SynthEditor.h"
+#include "params/ParameterTable.h"
 #include "params/Settings.h"
 #include "tests/native/support/PluginFixture.h"
 
@@ -211,7 +212,8 @@ TEST_F(SynthTest, AudioThreadAndEditorOpenCloseDoNotRace) {
         OpenEditor();
         BandLevels level{}, peak{};
         for (int frame = 0; frame < 20; ++frame) {
-            Engine().Store()->SyncFromEditor(Editor());
+            Engine().Store()->SetAveraging(Editor().ControlsParameter(kParamAverage)->Value(),
+                                           Editor().ControlsParameter(kParamHold)->Value());
             Engine().Store()->ReadSnapshot(level, peak);
         }
         Dispatch(effEditClose);
