@@ -109,15 +109,15 @@ TEST_F(EditorWindows, LogOpenAndCloseInOrder) {
         "Showing all windows",
         "ControlsDlgProc: show window",
     };
-    ASSERT_GE(open.size(), expectedOpen.size());
-    EXPECT_EQ(std::vector<std::string>(open.begin(), open.begin() + expectedOpen.size()),
-              expectedOpen);
+    EXPECT_EQ(open, expectedOpen);
 
     CloseEditor();
     const std::vector<std::string> expectedClose = {
         "***effEditClose",
         "CSynth: Editor Close",
         "CSynthEditor Close",
+        "CD3DRenderer: Destroying",
+        "CD3DRenderer: Destroyed",
         "CSynthEditor close settings",
         "SettingsDlgProc: WM_DESTROY",
         "CSynthEditor close controls",
