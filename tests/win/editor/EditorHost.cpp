@@ -3,16 +3,6 @@
 
 #include <cstring>
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#pragma GCC diagnostic ignored "-Wtype-limits"
-#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
-#pragma GCC diagnostic pop
-
 namespace {
 
 constexpr char kHostClass[] = "EditorTestHostWindow";
@@ -150,33 +140,31 @@ std::vector<std::string> EditorHost::LoggedFrom(const std::string& first) const 
     return texts;
 }
 
-void EditorHost::WriteScreenshot(const std::string& path) const {
+CapturedImage EditorHost::CaptureClientArea() const {
     RECT client;
     GetClientRect(parent_, &client);
-    const int width = client.right;
-    const int height = client.bottom;
+    CapturedImage image;
+    image.width = client.right;
+    image.height = client.bottom;
     HDC windowDc = GetDC(parent_);
     HDC memoryDc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, width, height);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, image.width, image.height);
     const HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-    BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    BitBlt(memoryDc, 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
     SelectObject(memoryDc, previous);
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = -image.height;  // top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 4);
-    GetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    for (size_t i = 0; i < pixels.size(); i += 4) {
-        std::swap(pixels[i], pixels[i + 2]);  // BGRA to RGBA
-        pixels[i + 3] = 255;
-    }
+    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+    GetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
+              DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memoryDc);
     ReleaseDC(parent_, windowDc);
-    ASSERT_TRUE(stbi_write_png(path.c_str(), width, height, 4, pixels.data(), width * 4)) << path;
+    return image;
 }

@@ -15,6 +15,7 @@
 #include "editor/SynthEditor.h"
 #include "params/Settings.h"
 #include "plugin/VstPlugin.h"
+#include "tools/host/CapturedImage.h"
 #include "tools/host/DebugOutputCapture.h"
 #include "tools/host/ErrorBoxWatcher.h"
 #include "tools/host/HostCallRecorder.h"
@@ -66,8 +67,8 @@ protected:
     // The log texts from the first one equal to first on, without source
     // names, line numbers or placement lines.
     std::vector<std::string> LoggedFrom(const std::string& first) const;
-    // The client area of the host window as a PNG file.
-    void WriteScreenshot(const std::string& path) const;
+    // The client area of the host window as GDI sees it.
+    CapturedImage CaptureClientArea() const;
 
     CDebugOutputCapture debugOutput_;
     CErrorBoxWatcher errorBoxes_;

@@ -3,6 +3,7 @@
 // of the panel, the value texts, the settings dialog, the logs, and a
 // picture of the whole editor.
 #include "tests/win/editor/EditorHost.h"
+#include "tools/host/FrameCapture.h"
 
 #include <psapi.h>
 
@@ -350,16 +351,55 @@ TEST_F(ControlsPanel, SettingsDialogLoadsAppliesAndRebindsKeys) {
     EXPECT_EQ(Caption(1082).rfind("To navigate move the mouse", 0), 0u);
 }
 
+TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
+    const HWND view = MainView();
+    CSynthEditor::NavigationState& navigation = Editor().Navigation();
+    SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 50));
+    EXPECT_EQ(GetCapture(), view);
+    EXPECT_EQ(navigation.anchorX, 100);
+    SendMessageA(view, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(130, 40));
+    EXPECT_EQ(navigation.dragging, 1);
+    EXPECT_EQ(navigation.cursorX, 130);
+    Dispatch(effEditKeyDown, 'w');
+    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 1);
+    SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(130, 40));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(navigation.dragging, 0);
+    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 0) << "a release stops every key move";
+
+    RECT bounds;
+    GetWindowRect(view, &bounds);
+    SendMessageA(view, WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA + 40),
+                 MAKELPARAM(bounds.left + 7, bounds.top + 9));
+    EXPECT_EQ(navigation.wheelNotches, 2);
+    EXPECT_EQ(navigation.cursorX, 7);
+    SendMessageA(view, WM_MOUSEWHEEL, MAKEWPARAM(0, -100), MAKELPARAM(bounds.left, bounds.top));
+    EXPECT_EQ(navigation.wheelNotches, 0) << "less than a notch replaces the count with 0";
+
+    Dispatch(effEditKeyDown, 'd');
+    SendMessageA(view, WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(Editor().KeyHeld()[kActionMoveRight], 0) << "focus loss stops the motion";
+}
+
 TEST_F(ControlsPanel, ScreenshotOfTheWholeEditor) {
+    CFrameCapture frames;  // the view's Direct3D frames, which GDI may miss
+    ASSERT_TRUE(frames.Installed());
     Click(1002);  // Freeze and Meter on: their indicators light up
     Click(1066);
-    InvalidateRect(parent_, nullptr, TRUE);
-    UpdateWindow(parent_);
     RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Pump(300);
+    const DWORD deadline = GetTickCount() + 3000;
+    while (frames.FramesPresented() < 3 && GetTickCount() < deadline) Pump(20);
+    CapturedImage editor = CaptureClientArea();
+    ASSERT_EQ(editor.width, kHostWidth);
+    ASSERT_EQ(editor.height, kHostHeight);
+    const CapturedImage view = frames.LastFrame();
+    ASSERT_FALSE(view.Empty()) << "the view presents frames";
+    EXPECT_EQ(view.width, 900);
+    EXPECT_EQ(view.height, 400);
+    PasteImage(editor, view, 0, 0);
     const std::string folder = CPluginModule::ProgramFolder() + "..\\screenshots";
     CreateDirectoryA(folder.c_str(), nullptr);
-    WriteScreenshot(folder + "\\editor.png");
+    EXPECT_TRUE(SavePng(editor, folder + "\\editor.png"));
 }
 
 }  // namespace
