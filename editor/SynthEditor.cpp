@@ -43,6 +43,9 @@ CSynthEditor::CSynthEditor(CVstPlugin* plugin) : plugin_(plugin) {
 CSynthEditor::~CSynthEditor() {
     Hold hold(*this);
     VS_LOG("CSynthEditor: destructor");
+    // A host that closes the plug-in with the editor still open would leave
+    // windows whose timer and dialogs reach this object after it is gone.
+    if (countsAsOpen_) Close();
     windows_.reset();
     controlsParameters_.clear();
     settingsParameters_.clear();

@@ -152,6 +152,15 @@ TEST_F(EditorWindows, TwoInstancesShareOneClassUntilTheLastCloses) {
     EXPECT_FALSE(IsViewClassRegistered());
 }
 
+TEST_F(EditorWindows, ClosingThePluginWithTheEditorOpenTakesTheWindowsAlong) {
+    OpenEditor();
+    Dispatch(effClose);
+    instances_.clear();
+    Pump(100);  // timer ticks would reach a deleted editor
+    EXPECT_EQ(GetWindow(parent_, GW_CHILD), nullptr);
+    EXPECT_FALSE(IsViewClassRegistered());
+}
+
 TEST_F(EditorWindows, TwentyCyclesUnderAudioLeakNoWindowsGdiObjectsOrMemory) {
     std::atomic<bool> running{true};
     std::thread audio([this, &running] {
