@@ -227,9 +227,9 @@ TEST_F(ControlsPanel, MinusAndPlusStepTheirParameterAndShowIt) {
     const struct {
         int minus, plus, parameter;
         float step;
-    } steppers[] = {{1022, 1023, 0, 10},  {1025, 1026, 1, 10}, {1028, 1029, 2, 10},
-                    {1019, 1020, 3, 1},   {1011, 1017, 4, 1},  {1042, 1043, 6, 10},
-                    {1045, 1046, 7, 100}, {1030, 1031, 8, 100}};
+    } steppers[] = {{1022, 1023, 0, 10},  {1025, 1026, 1, 10},  {1028, 1029, 2, 10},
+                    {1019, 1020, 3, 1},   {1011, 1017, 4, 1},   {1042, 1043, 6, 10},
+                    {1045, 1046, 7, 100}, {1030, 1031, 8, 100}, {1034, 1035, 5, 5}};
     for (const auto& s : steppers) {
         const float before = Value(s.parameter);
         host_.Clear();
@@ -334,6 +334,14 @@ TEST_F(ControlsPanel, SettingsDialogLoadsAppliesAndRebindsKeys) {
     EXPECT_EQ(Caption(settings, 1069), "60");
     EXPECT_EQ(Caption(settings, 1072), "off") << "0.11 per block loads as the maximum";
 
+    host_.Clear();
+    const HWND maxFps = GetDlgItem(settings, 1069);
+    SendMessageA(maxFps, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageA(maxFps, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 2));
+    SendMessageA(maxFps, WM_LBUTTONUP, 0, MAKELPARAM(3, 2));
+    EXPECT_EQ(Caption(settings, 1069), "70") << "one pixel up, one step of 10";
+    EXPECT_TRUE(host_.Calls().empty()) << "settings are no host parameters";
+    Click(settings, 1070);
     Click(settings, 1071);  // Max FPS up
     Click(settings, 1084);  // Forward key W -> X
     EXPECT_EQ(Caption(settings, 1082), "X");
