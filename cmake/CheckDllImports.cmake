@@ -19,6 +19,12 @@ foreach(LINE ${IMPORT_LINES})
     string(REPLACE "DLL Name: " "" NAME "${LINE}")
     string(STRIP "${NAME}" NAME)
     string(TOLOWER "${NAME}" NAME)
+    # The D3DX helpers are our own code: their DLLs come only with a
+    # redistributable that users would have to install.
+    if(NAME MATCHES "^d3dx9(_[0-9]+)?\\.dll$")
+        message(FATAL_ERROR "${DLL} imports ${NAME}: the D3DX 9 helpers are not part of stock "
+                            "Windows; use the sprite batch, font, texture and math units of render/")
+    endif()
     list(FIND ALLOWED_IMPORTS "${NAME}" FOUND)
     if(FOUND EQUAL -1)
         message(FATAL_ERROR "${DLL} imports ${NAME}, which stock Windows may not have")

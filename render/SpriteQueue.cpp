@@ -40,22 +40,30 @@ bool CSpriteQueue::Add(const void* texture, int32_t textureWidth, int32_t textur
     const float originX = position[0] - centre[0];
     const float originY = position[1] - centre[1];
     const float originZ = position[2] - centre[2];
-    const float corners[4][2] = {{0, 0}, {width, 0}, {width, height}, {0, height}};
+    // The transform is affine: move the origin once, then step along its
+    // transformed x and y axes to the other corners.
     const SpriteTransform& m = transform_;
+    const float screenX =
+        originX * m[0][0] + originY * m[1][0] + originZ * m[2][0] + m[3][0] + kPixelCentreShift;
+    const float screenY =
+        originX * m[0][1] + originY * m[1][1] + originZ * m[2][1] + m[3][1] + kPixelCentreShift;
+    const float depth = originX * m[0][2] + originY * m[1][2] + originZ * m[2][2] + m[3][2];
+    const float corners[4][2] = {{0, 0}, {width, 0}, {width, height}, {0, height}};
+    const float textureScaleU = 1.0f / static_cast<float>(textureWidth);
+    const float textureScaleV = 1.0f / static_cast<float>(textureHeight);
+    const size_t first = vertices_.size();
+    vertices_.resize(first + kVerticesPerItem);
+    SpriteVertex* vertex = &vertices_[first];
     for (const auto& corner : corners) {
-        const float x = originX + corner[0];
-        const float y = originY + corner[1];
-        const float z = originZ;
-        SpriteVertex vertex;
-        vertex.x = x * m[0][0] + y * m[1][0] + z * m[2][0] + m[3][0] + kPixelCentreShift;
-        vertex.y = x * m[0][1] + y * m[1][1] + z * m[2][1] + m[3][1] + kPixelCentreShift;
+        vertex->x = screenX + corner[0] * m[0][0] + corner[1] * m[1][0];
+        vertex->y = screenY + corner[0] * m[0][1] + corner[1] * m[1][1];
         // Depths outside the depth buffer's range would be clipped away.
-        vertex.z = std::clamp(x * m[0][2] + y * m[1][2] + z * m[2][2] + m[3][2], 0.0f, 1.0f);
-        vertex.rhw = 1.0f;
-        vertex.colour = colour;
-        vertex.u = (static_cast<float>(area.left) + corner[0]) / static_cast<float>(textureWidth);
-        vertex.v = (static_cast<float>(area.top) + corner[1]) / static_cast<float>(textureHeight);
-        vertices_.push_back(vertex);
+        vertex->z = std::clamp(depth + corner[0] * m[0][2] + corner[1] * m[1][2], 0.0f, 1.0f);
+        vertex->rhw = 1.0f;
+        vertex->colour = colour;
+        vertex->u = (static_cast<float>(area.left) + corner[0]) * textureScaleU;
+        vertex->v = (static_cast<float>(area.top) + corner[1]) * textureScaleV;
+        ++vertex;
     }
 
     const uint32_t item = ItemCount() - 1;

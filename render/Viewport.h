@@ -10,6 +10,8 @@ struct Viewport {
 };
 
 // Screen x and y in pixels (y grows downwards), z the depth in minZ..maxZ.
-// The point passes world, then view, then projection.
+// The point passes world, then view, then projection. Points behind the
+// camera come out with a depth above maxZ (and mirrored x, y), points nearer
+// than the near plane below minZ, so callers placing labels can skip them.
 Vector3 ProjectToScreen(const Vector3& point, const Viewport& viewport, const Matrix4& projection,
                         const Matrix4& view, const Matrix4& world);
