@@ -28,6 +28,15 @@ bool IsAtInfiniteMaximum(int parameter, float value) {
     return value == ControlsParameterSpec(parameter).maximum;
 }
 
+// The parameters keep their values in range; a caller that hands over
+// anything else gets it clamped (not a number counts as the minimum), so
+// that the conversions to whole numbers below stay defined.
+float InParameterRange(int parameter, float value) {
+    const ParamSpec& spec = ControlsParameterSpec(parameter);
+    if (std::isnan(value)) return spec.minimum;
+    return std::clamp(value, spec.minimum, spec.maximum);
+}
+
 }  // namespace
 
 CSpectrumStore::CSpectrumStore(CSettings& settings, CPerformanceTimer& timer)
@@ -171,6 +180,8 @@ void CSpectrumStore::UpdatePeaks() {
 }
 
 void CSpectrumStore::SetAveraging(float average, float peakHold) {
+    average = InParameterRange(kParamAverage, average);
+    peakHold = InParameterRange(kParamHold, peakHold);
     Hold hold(*this);
     const bool wasInfinite = infiniteAverage_;
     infiniteAverage_ = IsAtInfiniteMaximum(kParamAverage, average);

@@ -3,6 +3,10 @@
 // accumulation blocks and, while the editor is open, the spectrum store.
 // Audio always passes through; while the editor is open the output (or the
 // test signal that replaced it) is cut into consecutive analysis blocks.
+//
+// Threads: the audio thread runs ProcessBlock inside the plug-in lock; the
+// user-interface thread opens and closes the editor. The editor-open flag
+// hands the store over between the two.
 #pragma once
 
 #include <atomic>
@@ -15,13 +19,18 @@
 class CVstPlugin;
 class CSynthEditor;
 class CFFT;
+class CPerformanceTimer;
+class CSettings;
 class CSpectrumStore;
 
 class CSynth : public CLockable {
 public:
     static constexpr int kBlockFrames = 4096;
 
-    explicit CSynth(CVstPlugin* plugin);
+    // The settings, the timer and the plug-in lock outlive the engine; the
+    // effect is handed to the editor, which reports automation through it.
+    CSynth(CSettings& settings, CPerformanceTimer& timer, CLockable& pluginLock,
+           CVstPlugin* effect);
     ~CSynth() override;
 
     // Audio thread, under the plug-in lock.
@@ -47,7 +56,9 @@ private:
     void AnalyseBlock();
     int32_t AppendToBlocks(double** outputs, int32_t offset, int32_t frames);
 
-    CVstPlugin* plugin_;
+    CSettings& settings_;
+    CPerformanceTimer& timer_;
+    CLockable& pluginLock_;
     std::unique_ptr<CFFT> analyser_;
     std::unique_ptr<CSynthEditor> editor_;
     std::unique_ptr<double[]> leftBlock_;

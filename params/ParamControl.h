@@ -78,6 +78,9 @@ public:
     const ParamSpec& Spec() const { return spec_; }
 
 private:
+    // The value kept for a candidate: clamped or wrapped into range; the
+    // current value for a candidate that is not a number.
+    float InRange(float value) const;
     bool IsAtMaximumWithText(float value) const;
     std::string MaxText() const;
 

@@ -274,7 +274,7 @@ TEST_F(VstPluginTest, CloseDeletesTheObjectAndReleasesSharedServices) {
     CloseEffect();
     EXPECT_EQ(ErrorSystem::Instance(), nullptr);
     EXPECT_EQ(CVstPlugin::SharedTimer(), nullptr);
-    EXPECT_EQ(CVstPlugin::SharedTimerReferences(), 0);
+    EXPECT_EQ(CPerformanceTimer::SharedReferences(), 0);
     EXPECT_NE(capture_.LogFileBytes().find("Logging stopped at"), std::string::npos);
 }
 
@@ -284,12 +284,12 @@ TEST_F(VstPluginTest, TwoInstancesShareOneTimerAndOneErrorSystem) {
     AEffect* second = VSTPluginMain(&CHostCallRecorder::Callback);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(CVstPlugin::SharedTimer(), timer);
-    EXPECT_EQ(CVstPlugin::SharedTimerReferences(), 2);
+    EXPECT_EQ(CPerformanceTimer::SharedReferences(), 2);
     EXPECT_EQ(ErrorSystem::Instance(), errors);
 
     second->dispatcher(second, effClose, 0, 0, nullptr, 0.0f);
     EXPECT_EQ(CVstPlugin::SharedTimer(), timer) << "the first instance still uses it";
-    EXPECT_EQ(CVstPlugin::SharedTimerReferences(), 1);
+    EXPECT_EQ(CPerformanceTimer::SharedReferences(), 1);
     EXPECT_EQ(ErrorSystem::Instance(), errors);
 }
 
