@@ -26,23 +26,12 @@ protected:
         Dispatch(effSetBlockSize, 0, 16384);
     }
 
-    void OpenEditor() { Dispatch(effEditOpen, 0, 0, &parent_); }
-    CSynth& Engine() { return *Plugin().Engine(); }
     CSynthEditor& Editor() { return *Engine().Editor(); }
 
     // Processes frames of a constant signal; returns the outputs.
-    std::array<std::vector<double>, 2> Process(int frames, double left = 0.25,
-                                               double right = -0.5) {
-        std::vector<double> inLeft(frames, left), inRight(frames, right);
-        std::array<std::vector<double>, 2> out{std::vector<double>(frames),
-                                               std::vector<double>(frames)};
-        double* in[2] = {inLeft.data(), inRight.data()};
-        double* outs[2] = {out[0].data(), out[1].data()};
-        effect_->processDoubleReplacing(effect_, in, outs, frames);
-        return out;
+    Channels<double> Process(int frames, double left = 0.25, double right = -0.5) {
+        return FeedConstant(effect_, frames, left, right);
     }
-
-    int parent_ = 0;
 };
 
 TEST_F(SynthTest, ClosedEditorOnlyPassesAudioThrough) {
