@@ -6,9 +6,7 @@
 
 #include <cstdint>
 
-#include "os/Lockable.h"
-
-class CPerformanceTimer : public CLockable {
+class CPerformanceTimer {
 public:
     CPerformanceTimer();
 

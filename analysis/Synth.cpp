@@ -37,6 +37,7 @@ CSynth::CSynth(CSettings& settings, CPerformanceTimer& timer, CLockable& pluginL
     analyser_ = std::make_unique<CFFT>();
     VS_LOG("Editor init");
     editor_ = std::make_unique<CSynthEditor>(effect);
+    frequency_ = editor_->ControlsParameter(kParamFrequency);
     VS_LOG("Editor Init done");
     leftBlock_ = std::make_unique<double[]>(kBlockFrames);
     rightBlock_ = std::make_unique<double[]>(kBlockFrames);
@@ -95,8 +96,10 @@ void CSynth::GenerateTestSignal(double** outputs, int32_t frames) {
     const bool tone = editor_->Flag(kFlagToneOn);
     const bool noise = editor_->Flag(kFlagNoiseOn);
     if (!tone && !noise) return;
-    const CParamControl& frequencyParameter = *editor_->ControlsParameter(kParamFrequency);
-    double frequency = frequencyParameter.Value();
+    // A new frequency, whether taken here or at a whole second below, must
+    // not find the old tone in the overlapping half of the next transform.
+    double frequency = frequency_->Value();
+    if (toneFrequency_ != 0.0 && frequency != toneFrequency_) analyser_->ClearFrame();
     const double sampleRate = settings_.sampleRate.load(std::memory_order_relaxed);
     const double radiansPerSample = 2.0 * kPi / sampleRate;
     const auto samplesPerSecond = static_cast<int64_t>(sampleRate);
@@ -116,13 +119,14 @@ void CSynth::GenerateTestSignal(double** outputs, int32_t frames) {
         // A new frequency takes effect once a second of signal; the old tone
         // must not linger in the overlapping half of the next transform.
         if (samplesPerSecond > 0 && counter % samplesPerSecond == 0) {
-            const double latest = frequencyParameter.Value();
+            const double latest = frequency_->Value();
             if (latest != frequency) {
                 frequency = latest;
                 analyser_->ClearFrame();
             }
         }
     }
+    toneFrequency_ = frequency;
 }
 
 void CSynth::OnEditorOpen(os::WindowHandle parent) {

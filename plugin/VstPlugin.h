@@ -29,6 +29,8 @@ public:
     static constexpr float kHighestSampleRate = 1536000.0f;
     static constexpr VstInt32 kLargestBufferFrames = 1 << 16;
 
+    // Construction, close and every dispatcher call: the host's
+    // user-interface thread.
     explicit CVstPlugin(audioMasterCallback audioMaster);
     ~CVstPlugin() override;
 
@@ -42,6 +44,10 @@ public:
     void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
     void processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames) override;
 
+    // The host's parameter calls come from its user-interface or automation
+    // threads, not from inside a processing call. They take only the
+    // parameter's own lock; the audio thread reads parameter values without
+    // it.
     void setParameter(VstInt32 index, float value) override;
     float getParameter(VstInt32 index) override;
     void getParameterName(VstInt32 index, char* text) override;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -164,6 +165,30 @@ TEST_F(SynthTest, ToneKeepsItsPhaseAcrossSecondBoundaries) {
     for (int i = 0; i < CFFT::kSize; ++i)
         frameHoldsTheTone |= Engine().Analyser().Frame()[i] != 0.0;
     EXPECT_TRUE(frameHoldsTheTone) << "an unchanged frequency keeps the frame";
+}
+
+// The old tone must not linger in the overlapping half of the next
+// transform: a new frequency clears the analyser's frame, also when the host
+// changes it between two calls.
+TEST_F(SynthTest, FrequencyChangeClearsTheAnalysisFrame) {
+    OpenEditor();
+    Editor().SetFlag(kFlagToneOn, true);
+    auto frameIsSilent = [this] {
+        const double* frame = Engine().Analyser().Frame();
+        return std::all_of(frame, frame + CFFT::kSize, [](double x) { return x == 0.0; });
+    };
+    // Reopening empties the blocks but keeps the frame, so that no analysis
+    // block completes in the two samples that follow.
+    auto toneThenTwoSamples = [&](float frequency) {
+        Process(2 * CFFT::kSize);
+        Dispatch(effEditClose);
+        OpenEditor();
+        Editor().ControlsParameter(kParamFrequency)->SetValue(frequency);
+        Process(2);
+        return frameIsSilent();
+    };
+    EXPECT_FALSE(toneThenTwoSamples(1000)) << "an unchanged frequency keeps the frame";
+    EXPECT_TRUE(toneThenTwoSamples(2000));
 }
 
 TEST_F(SynthTest, ReopenedEditorStartsFromAnEmptyStoreAndBlock) {
