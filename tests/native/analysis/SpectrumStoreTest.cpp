@@ -11,7 +11,7 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "os/posix/TestHooks.h"
+#include "tests/native/support/FakeSystem.h"
 #include "params/ParameterTable.h"
 #include "tests/native/support/SettingsFixture.h"
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <thread>
 
-#include "os/posix/TestHooks.h"
+#include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/DiagnosticsCapture.h"
 
 namespace fs = std::filesystem;
