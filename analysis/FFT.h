@@ -35,10 +35,6 @@ public:
     // The level in dB of a bin's power; powers above 1e-12 (-120 dB) are
     // raised by 10 dB.
     static double LevelOfPower(double power);
-    // Multiplies by the window; returns the window's gain correction, 2/3.
-    double ApplyWindow(double* samples) const;
-    // In-place real transform; every component becomes |component| * 2 / 4096.
-    void Transform(double* samples);
     // Forgets the signal, so that an old tone does not linger in the
     // overlapping half of the next transform.
     void ClearFrame();

@@ -10,7 +10,7 @@
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
 #include "params/Settings.h"
-#include "tests/common/OpcodeAnswers.h"
+#include "tests/native/support/OpcodeAnswers.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
