@@ -28,6 +28,15 @@ bool IsAtInfiniteMaximum(int parameter, float value) {
     return value == ControlsParameterSpec(parameter).maximum;
 }
 
+// The parameters keep their values in range; a caller that hands over
+// anything else gets it clamped (not a number counts as the minimum), so
+// that the conversions to whole numbers below stay defined.
+float InParameterRange(int parameter, float value) {
+    const ParamSpec& spec = ControlsParameterSpec(parameter);
+    if (std::isnan(value)) return spec.minimum;
+    return std::clamp(value, spec.minimum, spec.maximum);
+}
+
 }  // namespace
 
 CSpectrumStore::CSpectrumStore(CSettings& settings, CPerformanceTimer& timer)
@@ -82,14 +91,17 @@ bool CSpectrumStore::Initialise() {
     return true;
 }
 
+// The clock is read once per block: on Windows every reading pins the
+// audio thread to the first processor for a moment.
 void CSpectrumStore::Update(const double* spectrum) {
     Hold hold(*this);
     if (!IsInitialised() || !settings_.bandTable) return;
+    const uint32_t nowMs = timer_.GetMilliseconds();
     FoldBands(spectrum);
-    UpdatePeaks();
+    UpdatePeaks(nowMs);
     levelSnapshot_ = level_;
     peakSnapshot_ = peak_;
-    lastUpdateMs_.store(timer_.GetMilliseconds(), std::memory_order_release);
+    lastUpdateMs_.store(nowMs, std::memory_order_release);
     newFrame_.store(true, std::memory_order_release);
 }
 
@@ -150,8 +162,7 @@ void CSpectrumStore::SmoothSharedBins(int band, int32_t firstBin, int& run,
     previousFirstBin = firstBin;
 }
 
-void CSpectrumStore::UpdatePeaks() {
-    const uint32_t nowMs = timer_.GetMilliseconds();
+void CSpectrumStore::UpdatePeaks(uint32_t nowMs) {
     const uint32_t elapsedMs = nowMs - lastUpdateMs_.load(std::memory_order_relaxed);
     const float fall = static_cast<float>(elapsedMs) * kMillisecondsToSeconds *
                        settings_.peakFallPerSecond.load(std::memory_order_relaxed);
@@ -171,6 +182,8 @@ void CSpectrumStore::UpdatePeaks() {
 }
 
 void CSpectrumStore::SetAveraging(float average, float peakHold) {
+    average = InParameterRange(kParamAverage, average);
+    peakHold = InParameterRange(kParamHold, peakHold);
     Hold hold(*this);
     const bool wasInfinite = infiniteAverage_;
     infiniteAverage_ = IsAtInfiniteMaximum(kParamAverage, average);

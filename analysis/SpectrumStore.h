@@ -75,7 +75,7 @@ private:
     void FoldBands(const double* spectrum);
     float AverageBand(int band, float level);
     void SmoothSharedBins(int band, int32_t firstBin, int& run, int32_t& previousFirstBin);
-    void UpdatePeaks();
+    void UpdatePeaks(uint32_t nowMs);
     void RestartAverages(int32_t windowCode);
 
     CSettings& settings_;

@@ -11,8 +11,8 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "os/posix/TestHooks.h"
 #include "params/ParameterTable.h"
+#include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/SettingsFixture.h"
 
 namespace {
@@ -326,9 +326,7 @@ TEST_P(SampleRates, NeverReadOrWriteOutOfBounds) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, SampleRates,
-                         ::testing::Values(8000.0, 11025.0, 22050.0, 32000.0, 40000.0, 44100.0,
-                                           48000.0, 88200.0, 96000.0, 192000.0, 384000.0),
+INSTANTIATE_TEST_SUITE_P(Rates, SampleRates, ::testing::Values(8000.0, 22050.0, 40000.0, 384000.0),
                          [](const ::testing::TestParamInfo<double>& info) {
                              return std::to_string(static_cast<int>(info.param)) + "Hz";
                          });

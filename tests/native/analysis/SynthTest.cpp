@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -26,23 +27,12 @@ protected:
         Dispatch(effSetBlockSize, 0, 16384);
     }
 
-    void OpenEditor() { Dispatch(effEditOpen, 0, 0, &parent_); }
-    CSynth& Engine() { return *Plugin().Engine(); }
     CSynthEditor& Editor() { return *Engine().Editor(); }
 
     // Processes frames of a constant signal; returns the outputs.
-    std::array<std::vector<double>, 2> Process(int frames, double left = 0.25,
-                                               double right = -0.5) {
-        std::vector<double> inLeft(frames, left), inRight(frames, right);
-        std::array<std::vector<double>, 2> out{std::vector<double>(frames),
-                                               std::vector<double>(frames)};
-        double* in[2] = {inLeft.data(), inRight.data()};
-        double* outs[2] = {out[0].data(), out[1].data()};
-        effect_->processDoubleReplacing(effect_, in, outs, frames);
-        return out;
+    Channels<double> Process(int frames, double left = 0.25, double right = -0.5) {
+        return FeedConstant(effect_, frames, left, right);
     }
-
-    int parent_ = 0;
 };
 
 TEST_F(SynthTest, ClosedEditorOnlyPassesAudioThrough) {
@@ -175,6 +165,30 @@ TEST_F(SynthTest, ToneKeepsItsPhaseAcrossSecondBoundaries) {
     for (int i = 0; i < CFFT::kSize; ++i)
         frameHoldsTheTone |= Engine().Analyser().Frame()[i] != 0.0;
     EXPECT_TRUE(frameHoldsTheTone) << "an unchanged frequency keeps the frame";
+}
+
+// The old tone must not linger in the overlapping half of the next
+// transform: a new frequency clears the analyser's frame, also when the host
+// changes it between two calls.
+TEST_F(SynthTest, FrequencyChangeClearsTheAnalysisFrame) {
+    OpenEditor();
+    Editor().SetFlag(kFlagToneOn, true);
+    auto frameIsSilent = [this] {
+        const double* frame = Engine().Analyser().Frame();
+        return std::all_of(frame, frame + CFFT::kSize, [](double x) { return x == 0.0; });
+    };
+    // Reopening empties the blocks but keeps the frame, so that no analysis
+    // block completes in the two samples that follow.
+    auto toneThenTwoSamples = [&](float frequency) {
+        Process(2 * CFFT::kSize);
+        Dispatch(effEditClose);
+        OpenEditor();
+        Editor().ControlsParameter(kParamFrequency)->SetValue(frequency);
+        Process(2);
+        return frameIsSilent();
+    };
+    EXPECT_FALSE(toneThenTwoSamples(1000)) << "an unchanged frequency keeps the frame";
+    EXPECT_TRUE(toneThenTwoSamples(2000));
 }
 
 TEST_F(SynthTest, ReopenedEditorStartsFromAnEmptyStoreAndBlock) {

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <thread>
 
-#include "os/posix/TestHooks.h"
 #include "tests/native/support/DiagnosticsCapture.h"
+#include "tests/native/support/FakeSystem.h"
 
 namespace fs = std::filesystem;
 
@@ -99,22 +99,32 @@ TEST_F(ErrorSystemTest, EachErrorWritesTheFileAndLaterWritesAppendAnotherClosing
     EXPECT_EQ(capture_.LogFileBytes(), CrLf(afterError + "Synth(2) : after\n<br>" + kClosing));
 }
 
-TEST_F(ErrorSystemTest, ErrorShowsOneModalBoxCaptionedError) {
+TEST_F(ErrorSystemTest, EachErrorShowsOneModalBoxCaptionedError) {
+    struct BoxCase {
+        uint32_t lastError;
+        const char* text;
+        const char* source;
+        int line;
+        const char* expected;
+    };
+    const BoxCase cases[] = {
+        {0, "Failed to create window", "SynthEditor", 99,
+         "**** ERROR ****\nSynthEditor(99) : Failed to create window GLE:0\n"},
+        {0xFFFFFFFFu, "x", "D3DRenderer", 1,
+         "**** ERROR ****\nD3DRenderer(1) : x GLE:4294967295\n"},
+        {5, "", "Settings", -3, "**** ERROR ****\nSettings(-3) :  GLE:5\n"},
+    };
     ErrorSystem::Acquire();
-    os::testing::SetLastErrorCode(0);
-    ErrorSystem::Instance()->LogError("Failed to create window", "SynthEditor", 99);
+    for (const BoxCase& c : cases) {
+        os::testing::SetLastErrorCode(c.lastError);
+        ErrorSystem::Instance()->LogError(c.text, c.source, c.line);
+    }
     const std::vector<ErrorBox> boxes = capture_.ErrorBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, "Error");
-    EXPECT_EQ(boxes[0].text, "**** ERROR ****\nSynthEditor(99) : Failed to create window GLE:0\n");
-}
-
-TEST_F(ErrorSystemTest, LastErrorCodePrintsUnsigned) {
-    ErrorSystem::Acquire();
-    os::testing::SetLastErrorCode(0xFFFFFFFFu);
-    ErrorSystem::Instance()->LogError("x", "D3DRenderer", 1);
-    ASSERT_EQ(capture_.ErrorBoxes().size(), 1u);
-    EXPECT_NE(capture_.ErrorBoxes()[0].text.find(" GLE:4294967295\n"), std::string::npos);
+    ASSERT_EQ(boxes.size(), std::size(cases));
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_EQ(boxes[i].caption, "Error");
+        EXPECT_EQ(boxes[i].text, cases[i].expected);
+    }
 }
 
 TEST_F(ErrorSystemTest, DebuggerChannelSeesReferenceCountingAndEveryEntry) {

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "diag/ErrorSystem.h"
-#include "os/posix/TestHooks.h"
+#include "tests/native/support/FakeSystem.h"
 #include "plugin/AudioEffect.h"
 #include "tests/native/support/DiagnosticsCapture.h"
 

@@ -10,7 +10,7 @@
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
 #include "params/Settings.h"
-#include "tests/common/OpcodeAnswers.h"
+#include "tests/native/support/OpcodeAnswers.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
@@ -257,10 +257,8 @@ TEST_F(VstPluginTest, UnboundKeysAreAcceptedDownButRefusedUp) {
 }
 
 TEST_F(VstPluginTest, EditorOpenAndCloseLogAndSwitchTheEngine) {
-    int parent = 0;
-    EXPECT_EQ(Dispatch(effEditOpen, 0, 0, &parent), 1);
+    EXPECT_EQ(Dispatch(effEditOpen), 1);
     EXPECT_TRUE(Plugin().Engine()->IsEditorOpen());
-    EXPECT_EQ(Plugin().Engine()->ParentWindow(), &parent);
     EXPECT_EQ(Dispatch(effEditClose), 1);
     EXPECT_FALSE(Plugin().Engine()->IsEditorOpen());
     EXPECT_EQ(Plugin().Engine()->ParentWindow(), nullptr);
@@ -274,7 +272,7 @@ TEST_F(VstPluginTest, CloseDeletesTheObjectAndReleasesSharedServices) {
     CloseEffect();
     EXPECT_EQ(ErrorSystem::Instance(), nullptr);
     EXPECT_EQ(CVstPlugin::SharedTimer(), nullptr);
-    EXPECT_EQ(CVstPlugin::SharedTimerReferences(), 0);
+    EXPECT_EQ(CPerformanceTimer::SharedReferences(), 0);
     EXPECT_NE(capture_.LogFileBytes().find("Logging stopped at"), std::string::npos);
 }
 
@@ -284,17 +282,17 @@ TEST_F(VstPluginTest, TwoInstancesShareOneTimerAndOneErrorSystem) {
     AEffect* second = VSTPluginMain(&CHostCallRecorder::Callback);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(CVstPlugin::SharedTimer(), timer);
-    EXPECT_EQ(CVstPlugin::SharedTimerReferences(), 2);
+    EXPECT_EQ(CPerformanceTimer::SharedReferences(), 2);
     EXPECT_EQ(ErrorSystem::Instance(), errors);
 
     second->dispatcher(second, effClose, 0, 0, nullptr, 0.0f);
     EXPECT_EQ(CVstPlugin::SharedTimer(), timer) << "the first instance still uses it";
-    EXPECT_EQ(CVstPlugin::SharedTimerReferences(), 1);
+    EXPECT_EQ(CPerformanceTimer::SharedReferences(), 1);
     EXPECT_EQ(ErrorSystem::Instance(), errors);
 }
 
 TEST_F(VstPluginTest, DestroyingWithoutCloseStillTearsDown) {
-    ErrorSystem::Instance()->RemoveListener(this);
+    log_.reset();
     delete &Plugin();
     effect_ = nullptr;
     EXPECT_EQ(ErrorSystem::Instance(), nullptr);

@@ -1,5 +1,5 @@
 // What a fresh instance answers to the dispatcher opcodes that take no
-// buffer, shared by the native tests and the tests through the DLL.
+// buffer.
 #pragma once
 
 #include <gtest/gtest.h>
