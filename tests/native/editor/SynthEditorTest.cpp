@@ -13,7 +13,7 @@
 #include "editor/EditorListener.h"
 #include "editor/EditorWindows.h"
 #include "os/Dialog.h"
-#include "os/posix/TestHooks.h"
+#include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
