@@ -130,6 +130,57 @@ TEST_F(RenderHelpersTest, LoadsAPictureByContentWhateverItsName) {
     DeleteFileA(path.c_str());
 }
 
+// A 24-bit bitmap file of 3 by 2 pixels, rows bottom-up and padded to 4 bytes.
+std::string BitmapFileBytes(const uint32_t (&pixels)[2][3]) {
+    const int rowBytes = 12;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + 2 * rowBytes;
+    info.biSize = sizeof info;
+    info.biWidth = 3;
+    info.biHeight = 2;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = 1; y >= 0; --y) {
+        std::string row(rowBytes, '\0');
+        for (int x = 0; x < 3; ++x) {
+            row[x * 3 + 0] = static_cast<char>(BlueOf(pixels[y][x]));
+            row[x * 3 + 1] = static_cast<char>(GreenOf(pixels[y][x]));
+            row[x * 3 + 2] = static_cast<char>(RedOf(pixels[y][x]));
+        }
+        bytes += row;
+    }
+    return bytes;
+}
+
+TEST_F(RenderHelpersTest, LoadsABitmapFileToo) {
+    const uint32_t pixels[2][3] = {{0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu},
+                                   {0xFF102030u, 0xFFFFFFFFu, 0xFF000000u}};
+    const std::string path = TempPath("bitmap picture");
+    const std::string bytes = BitmapFileBytes(pixels);
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ComPtr<IDirect3DTexture9> texture;
+    TextureInfo info;
+    ASSERT_TRUE(LoadTextureFromFile(Device(), path, texture, &info));
+    EXPECT_EQ(info.imageWidth, 3u);
+    EXPECT_EQ(info.imageHeight, 2u);
+    D3DLOCKED_RECT locked;
+    ASSERT_TRUE(SUCCEEDED(texture->LockRect(0, &locked, nullptr, D3DLOCK_READONLY)));
+    for (int y = 0; y < 2; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(
+            static_cast<const uint8_t*>(locked.pBits) + y * static_cast<size_t>(locked.Pitch));
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(row[x], pixels[y][x]) << x << "," << y;
+    }
+    texture->UnlockRect(0);
+    DeleteFileA(path.c_str());
+}
+
 TEST_F(RenderHelpersTest, MissingEmptyOrTruncatedPicturesFailCleanly) {
     ComPtr<IDirect3DTexture9> texture;
     EXPECT_FALSE(LoadTextureFromFile(Device(), TempPath("no such picture"), texture));
