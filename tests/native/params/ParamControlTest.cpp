@@ -9,9 +9,9 @@
 #include <thread>
 
 #include "diag/ErrorSystem.h"
-#include "tests/native/support/FakeSystem.h"
 #include "plugin/AudioEffect.h"
 #include "tests/native/support/DiagnosticsCapture.h"
+#include "tests/native/support/FakeSystem.h"
 
 namespace {
 
@@ -148,46 +148,37 @@ TEST_F(ParamControlTest, SettingTheCurrentValueDoesNothing) {
 }
 
 TEST_F(ParamControlTest, HostAndDialogTexts) {
+    constexpr ParamSpec kRange{-120, 0, 10, -60, 1066, 1068, 1067, 0, 0, false, false};
+    constexpr ParamSpec kWide{-99999, 99999, 1, -99999, 1, 2, 3, 3, 0, false, false};
+    struct TextCase {
+        ParamSpec spec;
+        const char* maxText;  // null: none set
+        float value;
+        const char* hostText;
+        const char* dialogText;
+    };
+    const TextCase cases[] = {
+        {kCameraX, nullptr, -999, "-999.00", "-999.00"},
+        {kCameraX, nullptr, 0, "0.00", "0.00"},
+        {kHold, nullptr, 12.9f, "12", "12"},
+        {kHold, nullptr, 5100, "inf", "inf"},
+        {kRange, nullptr, -70, "-70", "-70"},
+        {kSmoothing, "off", 11, "off", "off"},
+        {kSmoothing, "off", 5, "5", "5"},
+        {kWide, nullptr, -99999, "-99999.0", "-99999.00"},
+    };
+    for (const TextCase& c : cases) {
+        CParamControl parameter(c.spec, &effect_);
+        if (c.maxText != nullptr) parameter.SetMaxText(c.maxText);
+        parameter.SetDialog(Dialog());
+        parameter.SetValue(c.value);
+        EXPECT_EQ(HostText(parameter), c.hostText) << c.value;
+        EXPECT_EQ(parameter.DialogText(), c.dialogText) << c.value;
+    }
     CParamControl x(kCameraX, &effect_);
     x.SetDialog(Dialog());
     x.SetValue(-999);
-    EXPECT_EQ(HostText(x), "-999.00");
     EXPECT_EQ(os::testing::DialogItemText(Dialog(), kCameraX.valueControl), "-999.00");
-    x.SetValue(0);
-    EXPECT_EQ(HostText(x), "0.00");
-
-    CParamControl hold(kHold, &effect_);
-    hold.SetDialog(Dialog());
-    hold.SetValue(12.9f);
-    EXPECT_EQ(HostText(hold), "12");
-    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kHold.valueControl), "12");
-    hold.SetValue(5100);
-    EXPECT_EQ(HostText(hold), "inf");
-    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kHold.valueControl), "inf");
-}
-
-TEST_F(ParamControlTest, NegativeIntegersShowTheirSign) {
-    constexpr ParamSpec kRange{-120, 0, 10, -60, 1066, 1068, 1067, 0, 0, false, false};
-    CParamControl range(kRange, &effect_);
-    range.SetDialog(Dialog());
-    range.Step(kRange.minusControl);
-    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kRange.valueControl), "-70");
-    EXPECT_EQ(HostText(range), "-70");
-}
-
-TEST_F(ParamControlTest, MaximumTextReplacesInf) {
-    CParamControl smoothing(kSmoothing, &effect_);
-    smoothing.SetMaxText("off");
-    EXPECT_EQ(HostText(smoothing), "off");
-    EXPECT_EQ(smoothing.DialogText(), "off");
-    smoothing.SetValue(5);
-    EXPECT_EQ(smoothing.DialogText(), "5");
-}
-
-TEST_F(ParamControlTest, HostTextIsCutToEightCharacters) {
-    constexpr ParamSpec kWide{-99999, 99999, 1, -99999, 1, 2, 3, 3, 0, false, false};
-    CParamControl wide(kWide, &effect_);
-    EXPECT_EQ(HostText(wide), "-99999.0");
 }
 
 TEST_F(ParamControlTest, FormatterDecidesTheDialogTextButNotTheHostText) {
