@@ -6,12 +6,14 @@
 
 #include <cstring>
 #include <future>
+#include <optional>
 #include <thread>
 
 #include "diag/ErrorSystem.h"
 #include "plugin/AudioEffect.h"
 #include "tests/native/support/DiagnosticsCapture.h"
 #include "tests/native/support/FakeSystem.h"
+#include "tests/native/support/LogCapture.h"
 
 namespace {
 
@@ -38,10 +40,10 @@ protected:
     void SetUp() override {
         os::testing::ResetDialogs();
         ErrorSystem::Acquire();
-        ErrorSystem::Instance()->AddListener(&log_);
+        log_.emplace();
     }
     void TearDown() override {
-        ErrorSystem::Instance()->RemoveListener(&log_);
+        log_.reset();
         ErrorSystem::Release();
         os::testing::ResetDialogs();
     }
@@ -54,13 +56,8 @@ protected:
         return text;
     }
 
-    struct LogLines : CLogListener {
-        void OnLogLine(const std::string& line) override { lines.push_back(line); }
-        std::vector<std::string> lines;
-    };
-
     DiagnosticsCapture capture_;
-    LogLines log_;
+    std::optional<LogCapture> log_;
     RecordingEffect effect_;
     int dialog_ = 0;
     os::WindowHandle Dialog() { return &dialog_; }
@@ -144,7 +141,7 @@ TEST_F(ParamControlTest, SettingTheCurrentValueDoesNothing) {
     hold.SetValue(500);
     EXPECT_TRUE(effect_.automated.empty());
     EXPECT_EQ(os::testing::DialogItemTextWrites(Dialog(), kHold.valueControl), 0);
-    EXPECT_TRUE(log_.lines.empty());
+    EXPECT_TRUE(log_->Lines().empty());
 }
 
 TEST_F(ParamControlTest, HostAndDialogTexts) {
@@ -228,7 +225,7 @@ TEST_F(ParamControlTest, ChangeIsDroppedWhileAnotherThreadHoldsTheLock) {
     holder.join();
 
     EXPECT_EQ(hold.Value(), 500.0f);
-    EXPECT_EQ(log_.lines,
+    EXPECT_EQ(log_->Lines(),
               std::vector<std::string>{"ParamControl(65) : Bailed out: no lock!!value not set!\n"});
     hold.SetValue(900);
     EXPECT_EQ(hold.Value(), 900.0f) << "once the lock is free the change goes through";
