@@ -61,7 +61,7 @@ protected:
         effect_ = VSTPluginMain(&CHostCallRecorder::Callback);
         ASSERT_NE(effect_, nullptr);
         effect_->dispatcher(effect_, effSetBlockSize, 0, 512, nullptr, 0.0f);
-        effect_->dispatcher(effect_, effEditOpen, 0, 0, &parent_, 0.0f);
+        effect_->dispatcher(effect_, effEditOpen, 0, 0, nullptr, 0.0f);
     }
     void TearDown() override {
         effect_->dispatcher(effect_, effEditClose, 0, 0, nullptr, 0.0f);
@@ -74,7 +74,6 @@ protected:
     DiagnosticsCapture capture_;
     CHostCallRecorder host_;
     AEffect* effect_ = nullptr;
-    int parent_ = 0;
 };
 
 TEST_F(AudioThreadAllocations, CounterSeesAllocations) {
