@@ -1,5 +1,5 @@
-// The real DLL under a host of our own: exports, identity, the dispatcher,
-// processing, the HTML log and instance sharing.
+// The real DLL under a host of our own: exports, processing in both
+// precisions, the HTML log and instance sharing.
 #include <windows.h>
 
 #include <cstring>
@@ -28,39 +28,6 @@ TEST(HostedModule, RefusesAHostThatAnswersZeroToTheVersionQuery) {
 }
 
 using HostedEffect = HostedEffectFixture;
-
-TEST_F(HostedEffect, EffectRecordCarriesTheIdentity) {
-    EXPECT_EQ(effect_->magic, 0x56737450);
-    EXPECT_EQ(effect_->uniqueID, 0x386E3530);
-    EXPECT_EQ(effect_->numInputs, 2);
-    EXPECT_EQ(effect_->numOutputs, 2);
-    EXPECT_EQ(effect_->numPrograms, 2);
-    EXPECT_EQ(effect_->numParams, 15);
-    EXPECT_EQ(effect_->flags, 0x1011);
-    EXPECT_EQ(effect_->version, 1);
-    EXPECT_EQ(Text(effGetEffectName), "Vantoscope");
-    EXPECT_EQ(Text(effGetProductString), "Vantoscope");
-    EXPECT_EQ(Text(effGetVendorString), "Orlemar");
-    EXPECT_EQ(Text(effGetProgramName), "Vantoscope");
-}
-
-TEST_F(HostedEffect, BufferOpcodesAnswerThroughTheDll) {
-    char canDo[] = "receiveVstMidiEvent";
-    EXPECT_EQ(Dispatch(effCanDo, 0, 0, canDo), 0);
-    char name[64] = "untouched";
-    EXPECT_EQ(Dispatch(effGetProgramNameIndexed, 2, 0, name), 0);
-    EXPECT_STREQ(name, "untouched");
-    EXPECT_EQ(Dispatch(effGetProgramNameIndexed, 1, 0, name), 1);
-    EXPECT_STREQ(name, "Vantoscope");
-    ERect* rect = nullptr;
-    EXPECT_EQ(Dispatch(effEditGetRect, 0, 0, &rect), 1);
-    ASSERT_NE(rect, nullptr);
-    EXPECT_EQ(rect->bottom, 600);
-    EXPECT_EQ(rect->right, 900);
-    EXPECT_EQ(Dispatch(effEditKeyDown, 'w'), 1);
-    EXPECT_EQ(Dispatch(effEditKeyUp, 'w'), 1);
-    EXPECT_EQ(Dispatch(effEditKeyUp, 'q'), 0);
-}
 
 template <typename Sample, typename Process>
 void ExpectPassThrough(Process process, const std::vector<int>& blockSizes) {

@@ -110,14 +110,6 @@ TEST_F(SynthTest, ToneReplacesBothOutputsWithOneSine) {
     EXPECT_EQ(CSynth::SampleCounter(), start + 512);
 }
 
-TEST_F(SynthTest, ToneWinsOverNoise) {
-    OpenEditor();
-    Editor().SetFlag(kFlagNoiseOn, true);
-    Editor().SetFlag(kFlagToneOn, true);
-    const auto out = Process(64);
-    EXPECT_EQ(out[0], out[1]);
-}
-
 TEST_F(SynthTest, NoiseIsIndependentPerChannelAndInRange) {
     OpenEditor();
     Editor().SetFlag(kFlagNoiseOn, true);

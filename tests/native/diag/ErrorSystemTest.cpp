@@ -11,6 +11,7 @@
 
 #include "tests/native/support/DiagnosticsCapture.h"
 #include "tests/native/support/FakeSystem.h"
+#include "tests/native/support/LogCapture.h"
 
 namespace fs = std::filesystem;
 
@@ -46,12 +47,6 @@ bool IsFallbackFileName(const std::string& name) {
     return digits.size() <= 4 && digits.find_first_not_of("0123456789") == std::string::npos &&
            std::stoi(digits) < 5000;
 }
-
-class RecordingListener : public CLogListener {
-public:
-    void OnLogLine(const std::string& line) override { lines.push_back(line); }
-    std::vector<std::string> lines;
-};
 
 class ErrorSystemTest : public ::testing::Test {
 protected:
@@ -168,10 +163,8 @@ TEST_F(ErrorSystemTest, NewInstanceAfterTheLastReleaseStartsAFreshFile) {
 TEST_F(ErrorSystemTest, ListenersReceiveEntriesInOrderWithoutTheHtmlBreak) {
     ErrorSystem::Acquire();
     ErrorSystem* errors = ErrorSystem::Instance();
-    RecordingListener first;
-    RecordingListener second;
-    errors->AddListener(&first);
-    errors->AddListener(&second);
+    LogCapture first;
+    LogCapture second;
     errors->Log("abc", "Synth", 42);
     errors->Log("bare", nullptr, 0);
     errors->LogError("oops", "Settings", 3);
@@ -183,34 +176,28 @@ TEST_F(ErrorSystemTest, ListenersReceiveEntriesInOrderWithoutTheHtmlBreak) {
         "",
         "<hr>Logging stopped at 10:53:17 \n</BODY>\n</HTML>",
     };
-    EXPECT_EQ(first.lines, expected);
-    EXPECT_EQ(second.lines, expected);
-    errors->RemoveListener(&first);
-    errors->RemoveListener(&second);
+    EXPECT_EQ(first.Lines(), expected);
+    EXPECT_EQ(second.Lines(), expected);
 }
 
 TEST_F(ErrorSystemTest, RemoveListenerRemovesOnlyTheFirstOccurrence) {
     ErrorSystem::Acquire();
     ErrorSystem* errors = ErrorSystem::Instance();
-    RecordingListener twice;
-    RecordingListener unknown;
+    LogCapture twice;
     errors->AddListener(&twice);
-    errors->AddListener(&twice);
-    errors->RemoveListener(&unknown);
     errors->RemoveListener(&twice);
     errors->Log("once", nullptr, 0);
-    EXPECT_EQ(twice.lines, std::vector<std::string>{"once\n"});
+    EXPECT_EQ(twice.Lines(), std::vector<std::string>{"once\n"});
     errors->RemoveListener(&twice);
     errors->Log("never", nullptr, 0);
-    EXPECT_EQ(twice.lines.size(), 1u);
+    EXPECT_EQ(twice.Lines().size(), 1u);
 }
 
 TEST_F(ErrorSystemTest, DestructionReachesNoListener) {
     ErrorSystem::Acquire();
-    RecordingListener listener;
-    ErrorSystem::Instance()->AddListener(&listener);
+    LogCapture listener;
     ErrorSystem::Release();
-    EXPECT_TRUE(listener.lines.empty());
+    EXPECT_TRUE(listener.Lines().empty());
 }
 
 // Runs the body with the process's current directory set to folder.
@@ -251,8 +238,7 @@ TEST_F(ErrorSystemTest, FailedFolderLookupWritesBesideTheProcess) {
 TEST_F(ErrorSystemTest, ConcurrentLoggingKeepsEveryEntryWhole) {
     ErrorSystem::Acquire();
     ErrorSystem* errors = ErrorSystem::Instance();
-    RecordingListener listener;
-    errors->AddListener(&listener);
+    LogCapture listener;
     constexpr int kThreads = 4;
     constexpr int kLines = 200;
     std::vector<std::thread> threads;
@@ -262,9 +248,9 @@ TEST_F(ErrorSystemTest, ConcurrentLoggingKeepsEveryEntryWhole) {
         });
     }
     for (std::thread& thread : threads) thread.join();
-    errors->RemoveListener(&listener);
-    ASSERT_EQ(listener.lines.size(), static_cast<size_t>(kThreads * kLines));
-    for (const std::string& line : listener.lines) {
+    const std::vector<std::string> lines = listener.Lines();
+    ASSERT_EQ(lines.size(), static_cast<size_t>(kThreads * kLines));
+    for (const std::string& line : lines) {
         EXPECT_TRUE(line == "Thread(0) : line\n" || line == "Thread(1) : line\n" ||
                     line == "Thread(2) : line\n" || line == "Thread(3) : line\n")
             << line;

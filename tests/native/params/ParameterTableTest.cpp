@@ -72,10 +72,9 @@ TEST_F(ParameterTableTest, AxisStartsDisabledAndEverythingElseEnabled) {
 
 TEST_F(ParameterTableTest, ValuesSurviveEditorCloseAndReopen) {
     effect_->setParameter(effect_, kParamPitch, 0.25f);
-    int parent = 0;
-    Dispatch(effEditOpen, 0, 0, &parent);
+    OpenEditor();
     Dispatch(effEditClose);
-    Dispatch(effEditOpen, 0, 0, &parent);
+    OpenEditor();
     Dispatch(effEditClose);
     EXPECT_EQ(Editor().ControlsParameter(kParamPitch)->Value(), 90.0f);
 }

@@ -1,35 +1,36 @@
-// Per-instance settings: defaults, camera presets, the level palette and the
-// folders.
+// Per-instance settings: defaults, the level palette and the folders.
 #include "params/Settings.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "analysis/Statistics.h"
 #include "diag/ErrorSystem.h"
 #include "os/Folders.h"
 #include "tests/native/support/DiagnosticsCapture.h"
+#include "tests/native/support/LogCapture.h"
 
 namespace {
 
-class SettingsTest : public ::testing::Test, public CLogListener {
+class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ErrorSystem::Acquire();
-        ErrorSystem::Instance()->AddListener(this);
+        log_.emplace();
         settings_ = std::make_unique<CSettings>();
     }
     void TearDown() override {
         settings_.reset();
-        ErrorSystem::Instance()->RemoveListener(this);
+        log_.reset();
         ErrorSystem::Release();
     }
-    void OnLogLine(const std::string& line) override { lines_.push_back(line); }
 
     uint32_t Red(int entry) const { return (settings_->Palette()[entry] >> 16) & 0xFF; }
     uint32_t Green(int entry) const { return (settings_->Palette()[entry] >> 8) & 0xFF; }
 
     DiagnosticsCapture capture_;
-    std::vector<std::string> lines_;
+    std::optional<LogCapture> log_;
     std::unique_ptr<CSettings> settings_;
 };
 
@@ -50,7 +51,7 @@ TEST_F(SettingsTest, LogsBothFolders) {
         "Settings(47) : Plugin directory is: " + settings_->PluginFolder() + "\n",
         "Settings(58) : Documents directory is: " + capture_.Folder().string() + "\n",
     };
-    EXPECT_EQ(lines_, expected);
+    EXPECT_EQ(log_->Lines(), expected);
     EXPECT_EQ(settings_->DocumentsFolder(), capture_.Folder().string());
 }
 

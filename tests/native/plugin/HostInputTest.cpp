@@ -180,6 +180,7 @@ TEST_F(HostInputTest, SampleRateOutsideTheSaneRangeKeepsTheLastGoodOne) {
         OpenEditor();
         ExpectAudioSafe("sample rate sweep");
     }
+    EXPECT_TRUE(Logged(") : Sample rate set to 48000\n"));
     EXPECT_TRUE(Logged(") : Sample rate 0 ignored, keeping 48000\n"));
     EXPECT_TRUE(Logged(") : Sample rate nan ignored, keeping "));
 }

@@ -83,19 +83,6 @@ TEST_P(DispatcherAnswers, AnswerAsPublished) {
 INSTANTIATE_TEST_SUITE_P(Opcodes, DispatcherAnswers, ::testing::ValuesIn(kOpcodeAnswers),
                          OpcodeAnswerName);
 
-TEST_F(VstPluginTest, CanDoAnswersZeroForEveryString) {
-    for (const char* text :
-         {"receiveVstMidiEvent", "sendVstEvents", "bypass", "", "plugAsChannelInsert"}) {
-        std::string copy = text;
-        EXPECT_EQ(Dispatch(effCanDo, 0, 0, copy.data()), 0) << text;
-    }
-}
-
-TEST_F(VstPluginTest, ResumeNeverAsksForMidi) {
-    Dispatch(effMainsChanged, 0, 1);
-    EXPECT_TRUE(host_.CallsWith(audioMasterWantMidi).empty());
-}
-
 TEST_F(VstPluginTest, IdentityStrings) {
     char text[256];
     std::memset(text, 'x', sizeof text);
@@ -144,11 +131,6 @@ TEST_F(VstPluginTest, SetProgramAcceptsOnlyExistingPrograms) {
     EXPECT_EQ(Dispatch(effGetProgram), 1);
 }
 
-TEST_F(VstPluginTest, NoChunksSoHostsSaveParameters) {
-    void* data = &data;
-    EXPECT_EQ(Dispatch(effGetChunk, 0, 0, &data), 0);
-}
-
 TEST_F(VstPluginTest, SpeakerArrangementQueryStoresNullInBoth) {
     int dummy = 0;
     void* input = &dummy;
@@ -178,14 +160,6 @@ TEST_F(VstPluginTest, UnbackedParametersAnswerNotAvailable) {
     }
 }
 
-TEST_F(VstPluginTest, SampleRateReachesTheSettingsAndTheLog) {
-    Dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
-    EXPECT_EQ(Plugin().getSampleRate(), 48000.0f);
-    EXPECT_EQ(Plugin().Settings()->sampleRate.load(), 48000.0);
-    EXPECT_TRUE(Logged("VstPlugin("));
-    EXPECT_TRUE(Logged(") : Sample rate set to 48000\n"));
-}
-
 TEST_F(VstPluginTest, BlockSizeGrowsButNeverShrinks) {
     Dispatch(effSetBlockSize, 0, 1024);
     EXPECT_EQ(Plugin().Settings()->maxBlockSize, 1024);
@@ -199,11 +173,6 @@ TEST_F(VstPluginTest, BlockSizeGrowsButNeverShrinks) {
 
     Dispatch(effSetBlockSize, 0, 2048);
     EXPECT_EQ(Plugin().Settings()->maxBlockSize, 2048);
-}
-
-TEST_F(VstPluginTest, SizeWindowIsLoggedAndRefused) {
-    EXPECT_FALSE(Plugin().sizeWindow(640, 480));
-    EXPECT_TRUE(Logged(") : Size window request, w: 640 h: 480\n"));
 }
 
 TEST_F(VstPluginTest, AutomationAndEditsReachTheHost) {

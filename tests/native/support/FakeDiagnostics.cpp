@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <mutex>
+#include <new>
 
 #include "tests/native/support/FakeSystem.h"
 
@@ -17,9 +18,14 @@ thread_local uint32_t tLastErrorCode = 0;
 
 }  // namespace
 
+// Like the system's debugger channel this one never fails: a recording that
+// runs out of memory is dropped.
 void DebugOutput(const char* text) {
     std::lock_guard<std::mutex> hold(gSinkMutex);
-    if (gDebugSink) gDebugSink(text);
+    try {
+        if (gDebugSink) gDebugSink(text);
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 void ShowErrorBox(const char* text, const char* caption) {
