@@ -5,9 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/Statistics.h"
-#include "params/Settings.h"
-
 namespace {
 
 constexpr double kPi = 3.141592653589793;
@@ -17,15 +14,17 @@ constexpr double kMagnitudeScale = 2.0 * (1.0 / CFFT::kSize);
 // a bin reads about 0 dB.
 constexpr double kLevelOffsetDb = 10.0;
 constexpr double kNoMaximumDb = -100000.0;
+// -120 dB. The offset is decided on the power: the logarithm of exactly this
+// power may round to a hair above -120.
+constexpr double kFloorPower = 1e-12;
 // 10 log10(p) as log(p) * 10 / ln 10: the same to rounding, and the natural
 // logarithm is the cheaper call.
 constexpr double kDecibelsPerNeper = 10.0 / 2.302585092994045684;
 
 }  // namespace
 
-CFFT::CFFT(CSettings& settings)
-    : settings_(settings),
-      frame_(std::make_unique<double[]>(kSize)),
+CFFT::CFFT()
+    : frame_(std::make_unique<double[]>(kSize)),
       spectrum_(std::make_unique<double[]>(kSize)),
       work_(std::make_unique<double[]>(kSize)),
       window_(std::make_unique<double[]>(kSize)),
@@ -39,22 +38,12 @@ void CFFT::ClearFrame() {
     std::fill_n(frame_.get(), kSize, 0.0);
 }
 
-double CFFT::ApplyWindow(double* samples) const {
-    for (int i = 0; i < kSize; ++i) samples[i] *= window_[i];
-    return kWindowGain;
-}
-
-void CFFT::Transform(double* samples) {
-    transform_.Transform(samples);
-    for (int i = 0; i < kSize; ++i) samples[i] = std::fabs(samples[i]) * kMagnitudeScale;
-}
-
 // Two transforms per block: the first over the last half of the previous
 // block and the first half of this one, the second over this block alone.
-// Windowing happens while copying and the magnitudes are averaged while
-// accumulating: the arithmetic of ApplyWindow, Transform and the mean of the
-// two, in fewer passes over memory.
-void CFFT::Analyse(const double* left, const double* right) {
+// Each frame is windowed (gain correction 2/3) into the work array and
+// transformed in place; every component's magnitude, scaled by 2 / 4096, is
+// averaged over the two transforms while accumulating.
+CFFT::LoudestBin CFFT::Analyse(const double* left, const double* right) {
     constexpr int kTransforms = kSize / kHop;
     constexpr double kScale = kWindowGain * kMagnitudeScale / kTransforms;
     for (int offset = 0; offset < kSize; offset += kHop) {
@@ -69,25 +58,23 @@ void CFFT::Analyse(const double* left, const double* right) {
             for (int i = 0; i < kSize; ++i) spectrum_[i] += std::fabs(work_[i]) * kScale;
         }
     }
-    ConvertToDecibels();
+    return ConvertToDecibels();
 }
 
-void CFFT::ConvertToDecibels() {
+double CFFT::LevelOfPower(double power) {
+    const double levelDb = std::log(power) * kDecibelsPerNeper;
+    return power > kFloorPower ? levelDb + kLevelOffsetDb : levelDb;
+}
+
+CFFT::LoudestBin CFFT::ConvertToDecibels() {
     spectrum_[0] = kFloorDb;
-    double maximumDb = kNoMaximumDb;
-    int maximumBin = -1;
+    LoudestBin loudest{kNoMaximumDb, -1};
     for (int k = 1; k < kLevelBins; ++k) {
         const double power =
             spectrum_[kSize - k] * spectrum_[kSize - k] + spectrum_[k] * spectrum_[k];
-        double levelDb = std::log(power) * kDecibelsPerNeper;
-        if (levelDb > kFloorDb) levelDb += kLevelOffsetDb;
+        const double levelDb = LevelOfPower(power);
         spectrum_[k] = levelDb;
-        if (levelDb > maximumDb) {
-            maximumDb = levelDb;
-            maximumBin = k;
-        }
+        if (levelDb > loudest.levelDb) loudest = LoudestBin{levelDb, k};
     }
-    const double binHz = settings_.sampleRate.load(std::memory_order_relaxed) / kSize;
-    settings_.Statistics().UpdateSpectralMaximum(maximumDb,
-                                                 static_cast<int32_t>(binHz * maximumBin));
+    return loudest;
 }

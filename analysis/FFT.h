@@ -10,11 +10,10 @@
 // the same thread.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "analysis/RealFFT.h"
-
-class CSettings;
 
 class CFFT {
 public:
@@ -23,13 +22,19 @@ public:
     static constexpr int kLevelBins = kSize / 2;  // levels live in bins 1..kLevelBins-1
     static constexpr double kFloorDb = -120.0;
 
-    explicit CFFT(CSettings& settings);
+    // The loudest level bin of a spectrum; bin -1 (and -100000 dB) when
+    // every bin is silent.
+    struct LoudestBin {
+        double levelDb;
+        int32_t bin;
+    };
 
-    void Analyse(const double* left, const double* right);
-    // Multiplies by the window; returns the window's gain correction, 2/3.
-    double ApplyWindow(double* samples) const;
-    // In-place real transform; every component becomes |component| * 2 / 4096.
-    void Transform(double* samples);
+    CFFT();
+
+    LoudestBin Analyse(const double* left, const double* right);
+    // The level in dB of a bin's power; powers above 1e-12 (-120 dB) are
+    // raised by 10 dB.
+    static double LevelOfPower(double power);
     // Forgets the signal, so that an old tone does not linger in the
     // overlapping half of the next transform.
     void ClearFrame();
@@ -38,9 +43,8 @@ public:
     const double* Frame() const { return frame_.get(); }
 
 private:
-    void ConvertToDecibels();
+    LoudestBin ConvertToDecibels();
 
-    CSettings& settings_;
     std::unique_ptr<double[]> frame_;
     std::unique_ptr<double[]> spectrum_;
     std::unique_ptr<double[]> work_;

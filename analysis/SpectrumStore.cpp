@@ -7,7 +7,6 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "editor/SynthEditor.h"
 #include "params/LogarithmicScales.h"
 #include "params/ParameterTable.h"
 #include "params/Settings.h"
@@ -23,8 +22,19 @@ double BinHz(double sampleRate) {
     return sampleRate / CFFT::kSize;
 }
 
-bool IsAtInfiniteMaximum(const CParamControl& parameter) {
-    return parameter.Spec().hasMaxText && parameter.Value() == parameter.Spec().maximum;
+// "Ave" and "Hold" show their maximum as "inf": averaging for ever and
+// holding peaks for ever.
+bool IsAtInfiniteMaximum(int parameter, float value) {
+    return value == ControlsParameterSpec(parameter).maximum;
+}
+
+// The parameters keep their values in range; a caller that hands over
+// anything else gets it clamped (not a number counts as the minimum), so
+// that the conversions to whole numbers below stay defined.
+float InParameterRange(int parameter, float value) {
+    const ParamSpec& spec = ControlsParameterSpec(parameter);
+    if (std::isnan(value)) return spec.minimum;
+    return std::clamp(value, spec.minimum, spec.maximum);
 }
 
 }  // namespace
@@ -81,14 +91,17 @@ bool CSpectrumStore::Initialise() {
     return true;
 }
 
+// The clock is read once per block: on Windows every reading pins the
+// audio thread to the first processor for a moment.
 void CSpectrumStore::Update(const double* spectrum) {
     Hold hold(*this);
     if (!IsInitialised() || !settings_.bandTable) return;
+    const uint32_t nowMs = timer_.GetMilliseconds();
     FoldBands(spectrum);
-    UpdatePeaks();
+    UpdatePeaks(nowMs);
     levelSnapshot_ = level_;
     peakSnapshot_ = peak_;
-    lastUpdateMs_.store(timer_.GetMilliseconds(), std::memory_order_release);
+    lastUpdateMs_.store(nowMs, std::memory_order_release);
     newFrame_.store(true, std::memory_order_release);
 }
 
@@ -149,8 +162,7 @@ void CSpectrumStore::SmoothSharedBins(int band, int32_t firstBin, int& run,
     previousFirstBin = firstBin;
 }
 
-void CSpectrumStore::UpdatePeaks() {
-    const uint32_t nowMs = timer_.GetMilliseconds();
+void CSpectrumStore::UpdatePeaks(uint32_t nowMs) {
     const uint32_t elapsedMs = nowMs - lastUpdateMs_.load(std::memory_order_relaxed);
     const float fall = static_cast<float>(elapsedMs) * kMillisecondsToSeconds *
                        settings_.peakFallPerSecond.load(std::memory_order_relaxed);
@@ -169,25 +181,25 @@ void CSpectrumStore::UpdatePeaks() {
     }
 }
 
-void CSpectrumStore::SyncFromEditor(CSynthEditor& editor) {
-    const CParamControl& average = *editor.ControlsParameter(kParamAverage);
-    const CParamControl& peakHold = *editor.ControlsParameter(kParamHold);
+void CSpectrumStore::SetAveraging(float average, float peakHold) {
+    average = InParameterRange(kParamAverage, average);
+    peakHold = InParameterRange(kParamHold, peakHold);
     Hold hold(*this);
     const bool wasInfinite = infiniteAverage_;
-    infiniteAverage_ = IsAtInfiniteMaximum(average);
+    infiniteAverage_ = IsAtInfiniteMaximum(kParamAverage, average);
     if (infiniteAverage_) return;  // the hold logic pauses too
 
     // Coming back from the infinite average restarts every band even at the
     // old window: their sums and counts have outgrown the rings.
-    const auto code = static_cast<int32_t>(average.Value() * 100.0f);
+    const auto code = static_cast<int32_t>(average * 100.0f);
     if (code != averageWindowCode_ || wasInfinite) RestartAverages(code);
 
-    if (IsAtInfiniteMaximum(peakHold)) {
+    if (IsAtInfiniteMaximum(kParamHold, peakHold)) {
         falling_.fill(0);
         return;
     }
     const uint32_t nowMs = timer_.GetMilliseconds();
-    if (nowMs - lastReleaseMs_ >= static_cast<uint32_t>(peakHold.Value())) {
+    if (nowMs - lastReleaseMs_ >= static_cast<uint32_t>(peakHold)) {
         falling_.fill(1);
         lastReleaseMs_ = nowMs;
     }

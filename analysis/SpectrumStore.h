@@ -3,7 +3,7 @@
 // averages or decays them, runs the peak hold and publishes snapshots; the
 // display copies the snapshots out, the controls dialog captures frozen and
 // reference traces and clears peaks, and once per display frame the editor
-// hands over the "Ave" and "Hold" parameters.
+// hands over the values of the "Ave" and "Hold" parameters.
 //
 // Threads: Update runs on the audio thread inside the plug-in lock; every
 // other operation runs on the user-interface thread. Everything below is
@@ -19,7 +19,6 @@
 
 #include "analysis/BandRange.h"
 #include "analysis/SpectrumBand.h"
-#include "editor/EditorListener.h"
 #include "os/Lockable.h"
 
 class CLogScale;
@@ -28,7 +27,7 @@ class CSettings;
 
 using BandLevels = std::array<float, kBandCount>;
 
-class CSpectrumStore : public CEditorListener, public CLockable {
+class CSpectrumStore : public CLockable {
 public:
     static constexpr int kReferenceCount = 4;
     // Maps dB to level: the double -1/120 as it was first written down.
@@ -37,15 +36,17 @@ public:
     CSpectrumStore(CSettings& settings, CPerformanceTimer& timer);
     ~CSpectrumStore() override;
 
-    // User-interface thread, before the audio thread may update.
+    // User-interface thread, where the store is created, before the audio
+    // thread may update.
     bool Initialise();
     bool IsInitialised() const { return initialised_.load(std::memory_order_acquire); }
 
     // Audio thread: one analysed block, the analyser's spectrum in dB.
     void Update(const double* spectrum);
 
-    // User-interface thread, once per display frame.
-    void SyncFromEditor(CSynthEditor& editor) override;
+    // User-interface thread, once per display frame: the current values of
+    // the "Ave" and "Hold" parameters.
+    void SetAveraging(float average, float peakHold);
 
     // Readers: copies under the store lock.
     void ReadSnapshot(BandLevels& level, BandLevels& peak);
@@ -74,7 +75,7 @@ private:
     void FoldBands(const double* spectrum);
     float AverageBand(int band, float level);
     void SmoothSharedBins(int band, int32_t firstBin, int& run, int32_t& previousFirstBin);
-    void UpdatePeaks();
+    void UpdatePeaks(uint32_t nowMs);
     void RestartAverages(int32_t windowCode);
 
     CSettings& settings_;

@@ -13,7 +13,6 @@
 #include "editor/SynthEditor.h"
 #include "params/ParameterTable.h"
 #include "params/Settings.h"
-#include "plugin/VstPlugin.h"
 
 namespace {
 
@@ -31,11 +30,14 @@ double NoiseSample() {
 
 }  // namespace
 
-CSynth::CSynth(CVstPlugin* plugin) : plugin_(plugin) {
+CSynth::CSynth(CSettings& settings, CPerformanceTimer& timer, CLockable& pluginLock,
+               CVstPlugin* effect)
+    : settings_(settings), timer_(timer), pluginLock_(pluginLock) {
     VS_LOG("FFT init");
-    analyser_ = std::make_unique<CFFT>(*plugin->Settings());
+    analyser_ = std::make_unique<CFFT>();
     VS_LOG("Editor init");
-    editor_ = std::make_unique<CSynthEditor>(plugin);
+    editor_ = std::make_unique<CSynthEditor>(effect);
+    frequency_ = editor_->ControlsParameter(kParamFrequency);
     VS_LOG("Editor Init done");
     leftBlock_ = std::make_unique<double[]>(kBlockFrames);
     rightBlock_ = std::make_unique<double[]>(kBlockFrames);
@@ -80,8 +82,13 @@ int32_t CSynth::AppendToBlocks(double** outputs, int32_t offset, int32_t frames)
 }
 
 void CSynth::AnalyseBlock() {
-    plugin_->Settings()->Statistics().Accumulate(leftBlock_.get(), rightBlock_.get());
-    analyser_->Analyse(leftBlock_.get(), rightBlock_.get());
+    CStatistics& statistics = settings_.Statistics();
+    statistics.Accumulate(leftBlock_.get(), rightBlock_.get());
+    const CFFT::LoudestBin loudest = analyser_->Analyse(leftBlock_.get(), rightBlock_.get());
+    // The rate is a sane one (the plug-in refuses others), so the frequency
+    // of any bin fits 32 bits.
+    const double binHz = settings_.sampleRate.load(std::memory_order_relaxed) / CFFT::kSize;
+    statistics.UpdateSpectralMaximum(loudest.levelDb, static_cast<int32_t>(binHz * loudest.bin));
     if (store_) store_->Update(analyser_->Spectrum());
 }
 
@@ -89,9 +96,11 @@ void CSynth::GenerateTestSignal(double** outputs, int32_t frames) {
     const bool tone = editor_->Flag(kFlagToneOn);
     const bool noise = editor_->Flag(kFlagNoiseOn);
     if (!tone && !noise) return;
-    const CParamControl& frequencyParameter = *editor_->ControlsParameter(kParamFrequency);
-    double frequency = frequencyParameter.Value();
-    const double sampleRate = plugin_->Settings()->sampleRate.load(std::memory_order_relaxed);
+    // A new frequency, whether taken here or at a whole second below, must
+    // not find the old tone in the overlapping half of the next transform.
+    double frequency = frequency_->Value();
+    if (toneFrequency_ != 0.0 && frequency != toneFrequency_) analyser_->ClearFrame();
+    const double sampleRate = settings_.sampleRate.load(std::memory_order_relaxed);
     const double radiansPerSample = 2.0 * kPi / sampleRate;
     const auto samplesPerSecond = static_cast<int64_t>(sampleRate);
 
@@ -110,13 +119,14 @@ void CSynth::GenerateTestSignal(double** outputs, int32_t frames) {
         // A new frequency takes effect once a second of signal; the old tone
         // must not linger in the overlapping half of the next transform.
         if (samplesPerSecond > 0 && counter % samplesPerSecond == 0) {
-            const double latest = frequencyParameter.Value();
+            const double latest = frequency_->Value();
             if (latest != frequency) {
                 frequency = latest;
                 analyser_->ClearFrame();
             }
         }
     }
+    toneFrequency_ = frequency;
 }
 
 void CSynth::OnEditorOpen(os::WindowHandle parent) {
@@ -124,7 +134,8 @@ void CSynth::OnEditorOpen(os::WindowHandle parent) {
     // audio thread never sees its store replaced.
     if (IsEditorOpen()) OnEditorClose();
     parentWindow_ = parent;
-    store_ = std::make_unique<CSpectrumStore>(*plugin_->Settings(), *CVstPlugin::SharedTimer());
+    store_ = std::make_unique<CSpectrumStore>(settings_, timer_);
+    store_->Initialise();
     editor_->Open(parent, store_.get());
     editorOpen_.store(true, std::memory_order_release);
 }
@@ -132,7 +143,7 @@ void CSynth::OnEditorOpen(os::WindowHandle parent) {
 void CSynth::OnEditorClose() {
     VS_LOG("CSynth: Editor Close");
     {
-        CLockable::Hold pluginLock(*plugin_);
+        CLockable::Hold pluginLock(pluginLock_);
         editorOpen_.store(false, std::memory_order_release);
     }
     editor_->Close();

@@ -3,6 +3,10 @@
 // accumulation blocks and, while the editor is open, the spectrum store.
 // Audio always passes through; while the editor is open the output (or the
 // test signal that replaced it) is cut into consecutive analysis blocks.
+//
+// Threads: the audio thread runs ProcessBlock inside the plug-in lock; the
+// user-interface thread opens and closes the editor. The editor-open flag
+// hands the store over between the two; the engine needs no lock of its own.
 #pragma once
 
 #include <atomic>
@@ -13,16 +17,22 @@
 #include "os/Window.h"
 
 class CVstPlugin;
+class CParamControl;
 class CSynthEditor;
 class CFFT;
+class CPerformanceTimer;
+class CSettings;
 class CSpectrumStore;
 
-class CSynth : public CLockable {
+class CSynth {
 public:
     static constexpr int kBlockFrames = 4096;
 
-    explicit CSynth(CVstPlugin* plugin);
-    ~CSynth() override;
+    // The settings, the timer and the plug-in lock outlive the engine; the
+    // effect is handed to the editor, which reports automation through it.
+    CSynth(CSettings& settings, CPerformanceTimer& timer, CLockable& pluginLock,
+           CVstPlugin* effect);
+    ~CSynth();
 
     // Audio thread, under the plug-in lock.
     void ProcessBlock(double** inputs, double** outputs, int32_t frames);
@@ -47,9 +57,16 @@ private:
     void AnalyseBlock();
     int32_t AppendToBlocks(double** outputs, int32_t offset, int32_t frames);
 
-    CVstPlugin* plugin_;
+    CSettings& settings_;
+    CPerformanceTimer& timer_;
+    CLockable& pluginLock_;
     std::unique_ptr<CFFT> analyser_;
     std::unique_ptr<CSynthEditor> editor_;
+    // "Freq", taken from the editor's list once, so that the audio thread
+    // reads the value without going through the list.
+    const CParamControl* frequency_ = nullptr;
+    // The frequency the generator used last (audio thread); 0 before any.
+    double toneFrequency_ = 0.0;
     std::unique_ptr<double[]> leftBlock_;
     std::unique_ptr<double[]> rightBlock_;
     std::unique_ptr<CSpectrumStore> store_;

@@ -51,7 +51,7 @@ void TransformReference(benchmark::State& state) {
 void BlockAnalysisOurs(benchmark::State& state) {
     CSettings settings;
     CPerformanceTimer timer;
-    CFFT analyser(settings);
+    CFFT analyser;
     CSpectrumStore store(settings, timer);
     store.Initialise();
     const std::vector<double> left = Signal(2);

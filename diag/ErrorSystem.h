@@ -19,6 +19,15 @@ public:
     static void Release();
     static ErrorSystem* Instance();
 
+    // One reference for as long as the object lives.
+    class Reference {
+    public:
+        Reference() { Acquire(); }
+        ~Reference() { Release(); }
+        Reference(const Reference&) = delete;
+        Reference& operator=(const Reference&) = delete;
+    };
+
     ~ErrorSystem() override;
 
     // Any thread. sourceFile may be null, then the text stands alone.

@@ -10,7 +10,6 @@
 class CScale {
 public:
     virtual bool Init(int32_t first, int32_t last, double low, double high) = 0;
-    virtual double ValueAtOffset(int32_t index) const = 0;
     virtual double ValueAt(int32_t index) const = 0;
     virtual int32_t IndexOf(double value) const = 0;
     virtual ~CScale() = default;
@@ -21,7 +20,6 @@ public:
 class CLogScale : public CScale {
 public:
     bool Init(int32_t first, int32_t last, double low, double high) override;
-    double ValueAtOffset(int32_t index) const override;
     double ValueAt(int32_t index) const override;
     // first + the first entry at or above value; an error report and 0 when
     // the value lies above the table.
@@ -34,20 +32,4 @@ private:
     double low_ = 0.0;
     double high_ = 0.0;
     std::unique_ptr<double[]> table_;
-};
-
-class CLinearScale : public CScale {
-public:
-    bool Init(int32_t first, int32_t last, double low, double high) override;
-    double ValueAtOffset(int32_t index) const override;
-    double ValueAt(int32_t index) const override;
-    int32_t IndexOf(double value) const override;
-    double Step() const { return step_; }
-
-private:
-    int32_t first_ = 0;
-    int32_t last_ = 0;
-    double low_ = 0.0;
-    double high_ = 0.0;
-    double step_ = 0.0;
 };

@@ -2,8 +2,10 @@
 #include "params/ParamControl.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "diag/Log.h"
 #include "os/Dialog.h"
@@ -23,9 +25,14 @@ float CParamControl::GetNormalized() const {
     return (Value() - spec_.minimum) / (spec_.maximum - spec_.minimum);
 }
 
+// Hosts send what they like: a value that is not a number or infinite
+// leaves the parameter as it is, and one far outside 0..1 is clamped or
+// wrapped like any other out-of-range value.
 void CParamControl::SetNormalized(float normalized) {
+    if (!std::isfinite(normalized)) return;
     Hold hold(*this);
-    const float value = (spec_.maximum - spec_.minimum) * normalized + spec_.minimum;
+    float value = (spec_.maximum - spec_.minimum) * normalized + spec_.minimum;
+    if (std::isinf(value)) value = std::copysign(std::numeric_limits<float>::max(), value);
     if (value == Value()) return;
     value_.store(value, std::memory_order_relaxed);
     ClampOrWrap();
@@ -46,20 +53,13 @@ bool CParamControl::Step(int controlId) {
 }
 
 void CParamControl::ClampOrWrap() {
-    float value = Value();
-    if (spec_.wraps) {
-        while (value < spec_.minimum) value += spec_.maximum;
-        while (value > spec_.maximum) value -= spec_.maximum;
-    } else if (value < spec_.minimum) {
-        value = spec_.minimum;
-    } else if (value > spec_.maximum) {
-        value = spec_.maximum;
-    }
-    value_.store(value, std::memory_order_relaxed);
+    value_.store(InRange(Value()), std::memory_order_relaxed);
 }
 
+// A value that is not a number or infinite leaves the parameter as it is;
+// the dialogs never send one, but automation may pass one through.
 void CParamControl::SetValue(float value) {
-    if (value == Value()) return;
+    if (value == Value() || !std::isfinite(value)) return;
     TryHold hold(*this);
     if (!hold.Acquired()) {
         VS_LOG("Bailed out: no lock!!value not set!");
@@ -70,6 +70,26 @@ void CParamControl::SetValue(float value) {
     if (automate_ && effect_ != nullptr)
         effect_->setParameterAutomated(spec_.hostIndex, GetNormalized());
     UpdateDisplay();
+}
+
+// A wrapping parameter (minimum 0) adds or subtracts whole periods until the
+// value lies in range: below zero it lands in 0..maximum (never on the
+// maximum), above the maximum in 0..maximum (a whole number of periods on
+// the maximum itself). fmod does it in one step for any finite value. Minus
+// zero becomes plus zero, so that no text shows "-0".
+float CParamControl::InRange(float value) const {
+    if (std::isnan(value)) return Value();
+    if (spec_.wraps) {
+        if (std::isinf(value)) return Value();
+        if (value < spec_.minimum) {
+            value = std::fmod(value, spec_.maximum);
+            if (value < spec_.minimum) value += spec_.maximum;
+        } else if (value > spec_.maximum) {
+            value = std::fmod(value, spec_.maximum);
+            if (value == 0.0f) value = spec_.maximum;
+        }
+    }
+    return std::clamp(value, spec_.minimum, spec_.maximum) + 0.0f;
 }
 
 namespace {

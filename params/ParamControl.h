@@ -7,8 +7,8 @@
 // Threads: the host may call SetNormalized and GetDisplayText from any of its
 // threads; the dialogs call Step, AddDelta and SetValue on the user-interface
 // thread. Writes hold the parameter's lock; SetValue only tries it, so the
-// user interface never waits for another thread. Readers read the value
-// without the lock.
+// user interface never waits for another thread. Readers, the audio thread
+// among them (the generator's frequency), read the value without the lock.
 #pragma once
 
 #include <atomic>
@@ -73,11 +73,15 @@ public:
     void SetDialog(os::WindowHandle dialog) { dialog_ = dialog; }
     os::WindowHandle Dialog() const { return dialog_; }
     void SetAutomate(bool automate) { automate_ = automate; }
+    bool Automates() const { return automate_; }
     void SetFormatter(ParamFormatter formatter) { formatter_ = formatter; }
 
     const ParamSpec& Spec() const { return spec_; }
 
 private:
+    // The value kept for a candidate: clamped or wrapped into range; the
+    // current value for a candidate that is not a number.
+    float InRange(float value) const;
     bool IsAtMaximumWithText(float value) const;
     std::string MaxText() const;
 

@@ -45,6 +45,10 @@ bool IsKeyParameter(int position) {
 
 }  // namespace
 
+const ParamSpec& ControlsParameterSpec(int index) {
+    return kControlsTable[index].spec;
+}
+
 void BuildControlsParameters(AudioEffect* effect, ParamList& list) {
     for (const ControlsEntry& entry : kControlsTable) {
         auto parameter = std::make_unique<CParamControl>(entry.spec, effect);

@@ -40,6 +40,10 @@ enum SettingsParameter : int {
 
 using ParamList = std::vector<std::unique_ptr<CParamControl>>;
 
+// The range and controls of a controls parameter (index below
+// kControlsParameterCount).
+const ParamSpec& ControlsParameterSpec(int index);
+
 // Appends the controls parameters, in host index order, with their names,
 // labels and defaults; "Axis" starts disabled.
 void BuildControlsParameters(AudioEffect* effect, ParamList& list);

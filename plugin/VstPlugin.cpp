@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "analysis/PerformanceTimer.h"
 #include "analysis/Synth.h"
-#include "diag/ErrorSystem.h"
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
 #include "os/Window.h"
@@ -22,10 +20,6 @@ constexpr char kVendorName[] = "Orlemar";
 constexpr VstInt32 kVendorVersion = 810;
 constexpr int kControlsPanelHeight = 200;
 
-// Changed only by construction and close, which hosts run one at a time.
-std::unique_ptr<CPerformanceTimer> gSharedTimer;
-int32_t gSharedTimerReferences = 0;
-
 bool IsBackedParameter(VstInt32 index) {
     return index >= 0 && index < CVstPlugin::kNumBackedParams;
 }
@@ -38,12 +32,10 @@ void WriteUnbackedText(char* text) {
 }  // namespace
 
 CVstPlugin::CVstPlugin(audioMasterCallback audioMaster)
-    : AudioEffectX(audioMaster, kNumPrograms, kNumParams) {
-    ErrorSystem::Acquire();
+    : AudioEffectX(audioMaster, kNumPrograms, kNumParams), errors_(std::in_place) {
     VS_LOG("Vantoscope Begin");
     settings_ = std::make_unique<CSettings>();
-    if (!gSharedTimer) gSharedTimer = std::make_unique<CPerformanceTimer>();
-    ++gSharedTimerReferences;
+    timer_.emplace();
 
     settings_->sampleRate = getSampleRate();
     VS_LOG("Initial SR set to: " << settings_->sampleRate.load());
@@ -54,7 +46,7 @@ CVstPlugin::CVstPlugin(audioMasterCallback audioMaster)
     cEffect_.flags = (cEffect_.flags & ~(effFlagsProgramChunks | effFlagsIsSynth)) |
                      effFlagsHasEditor | effFlagsCanReplacing | effFlagsCanDoubleReplacing;
 
-    engine_ = std::make_unique<CSynth>(this);
+    engine_ = std::make_unique<CSynth>(*settings_, timer_->Timer(), *this, this);
     VS_LOG("Synth Init");
 }
 
@@ -72,27 +64,26 @@ void CVstPlugin::close() {
     bufferFrames_ = 0;
 
     VS_LOG("close time");
-    if (--gSharedTimerReferences < 1) gSharedTimer.reset();
+    timer_.reset();
     VS_LOG("close settings");
     settings_.reset();
     VS_LOG("Vantoscope End");
-    ErrorSystem::Release();
-}
-
-CPerformanceTimer* CVstPlugin::SharedTimer() {
-    return gSharedTimer.get();
-}
-
-int32_t CVstPlugin::SharedTimerReferences() {
-    return gSharedTimerReferences;
+    errors_.reset();
 }
 
 // ---------------------------------------------------------------------------
 // Host announcements and buffers
 
+// A rate that is not a number, not positive or beyond any audio interface
+// would give the band table and the generator undefined or enormous values;
+// the last good rate stays in force and the refusal is logged.
 void CVstPlugin::setSampleRate(float sampleRate) {
-    AudioEffectX::setSampleRate(sampleRate);
     VS_LOG("Sample rate set to " << sampleRate);
+    if (!(sampleRate >= kLowestSampleRate && sampleRate <= kHighestSampleRate)) {
+        VS_LOG("Sample rate " << sampleRate << " ignored, keeping " << getSampleRate());
+        return;
+    }
+    AudioEffectX::setSampleRate(sampleRate);
     if (settings_) settings_->sampleRate = sampleRate;
 }
 
@@ -102,6 +93,13 @@ void CVstPlugin::setBlockSize(VstInt32 blockSize) {
     if (!settings_ || blockSize <= settings_->maxBlockSize) {
         VS_LOG("Size is same or less so not changing");
         return;
+    }
+    // Larger blocks are served in pieces of the largest buffer, so an absurd
+    // announcement costs no absurd allocation.
+    if (blockSize > kLargestBufferFrames) {
+        VS_LOG("Buffers limited to " << kLargestBufferFrames << " frames");
+        blockSize = kLargestBufferFrames;
+        if (blockSize <= settings_->maxBlockSize) return;
     }
     // Allocate outside the lock so that the audio thread waits only for the
     // hand-over, not for the allocation.

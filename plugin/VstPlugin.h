@@ -6,13 +6,15 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "analysis/PerformanceTimer.h"
+#include "diag/ErrorSystem.h"
 #include "os/Lockable.h"
 #include "plugin/AudioEffectX.h"
 
 class CSynth;
 class CSettings;
-class CPerformanceTimer;
 class CParamControl;
 
 class CVstPlugin : public AudioEffectX, public CLockable {
@@ -21,7 +23,14 @@ public:
     static constexpr VstInt32 kNumParams = 15;
     static constexpr VstInt32 kNumBackedParams = 9;
     static constexpr int kChannels = 2;
+    // The sample rates accepted from the host, and the largest block the
+    // buffers are ever sized for.
+    static constexpr float kLowestSampleRate = 1000.0f;
+    static constexpr float kHighestSampleRate = 1536000.0f;
+    static constexpr VstInt32 kLargestBufferFrames = 1 << 16;
 
+    // Construction, close and every dispatcher call: the host's
+    // user-interface thread.
     explicit CVstPlugin(audioMasterCallback audioMaster);
     ~CVstPlugin() override;
 
@@ -35,6 +44,10 @@ public:
     void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
     void processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames) override;
 
+    // The host's parameter calls come from its user-interface or automation
+    // threads, not from inside a processing call. They take only the
+    // parameter's own lock; the audio thread reads parameter values without
+    // it.
     void setParameter(VstInt32 index, float value) override;
     float getParameter(VstInt32 index) override;
     void getParameterName(VstInt32 index, char* text) override;
@@ -56,8 +69,7 @@ public:
 
     // The process-wide clock, shared by every instance; null when no
     // instance exists.
-    static CPerformanceTimer* SharedTimer();
-    static int32_t SharedTimerReferences();
+    static CPerformanceTimer* SharedTimer() { return CPerformanceTimer::Shared(); }
 
 private:
     // Two channels of doubles with room for the largest announced block.
@@ -79,10 +91,15 @@ private:
     VstIntPtr EditClose();
     VstIntPtr EditKey(VstInt32 index, bool down);
 
+    // Declared in the order of creation, so that a construction that fails
+    // half-way releases what it took in reverse order, as close does; the
+    // error system's reference goes last, which writes the log.
+    std::optional<ErrorSystem::Reference> errors_;
+    std::unique_ptr<CSettings> settings_;
+    std::optional<CPerformanceTimer::SharedReference> timer_;
     ChannelBuffers inputBuffers_;
     ChannelBuffers outputBuffers_;
     VstInt32 bufferFrames_ = 0;
     std::unique_ptr<CSynth> engine_;
-    std::unique_ptr<CSettings> settings_;
     ERect editorRect_{0, 0, 600, 900};
 };

@@ -4,38 +4,19 @@
 
 #include <time.h>
 
-#include <atomic>
-#include <mutex>
-#include <optional>
-
-#include "os/posix/TestHooks.h"
-
 namespace os {
-namespace {
-
-std::mutex gTimeMutex;
-std::optional<std::pair<std::string, std::string>> gFixedTexts;
-std::atomic<bool> gCounterFixed{false};
-std::atomic<int64_t> gFixedCounter{0};
-
-}  // namespace
 
 int64_t PerformanceFrequencyPinned() {
     return 1000000000;
 }
 
 int64_t PerformanceCounterPinned() {
-    if (gCounterFixed.load()) return gFixedCounter.load();
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 LocalTimeTexts ReadLocalTimeTexts() {
-    {
-        std::lock_guard<std::mutex> hold(gTimeMutex);
-        if (gFixedTexts) return LocalTimeTexts{gFixedTexts->first, gFixedTexts->second};
-    }
     const time_t seconds = time(nullptr);
     tm local{};
     localtime_r(&seconds, &local);
@@ -46,17 +27,4 @@ LocalTimeTexts ReadLocalTimeTexts() {
     return LocalTimeTexts{date, clock};
 }
 
-namespace testing {
-
-void SetPerformanceCounter(std::optional<int64_t> nanoseconds) {
-    gFixedCounter.store(nanoseconds.value_or(0));
-    gCounterFixed.store(nanoseconds.has_value());
-}
-
-void SetLocalTimeTexts(std::optional<std::pair<std::string, std::string>> dateAndTime) {
-    std::lock_guard<std::mutex> hold(gTimeMutex);
-    gFixedTexts = std::move(dateAndTime);
-}
-
-}  // namespace testing
 }  // namespace os

@@ -1,55 +1,20 @@
 // POSIX side of the debugger channel, error box and last error code. There
-// is no debugger channel or modal box here: both go to replaceable sinks.
+// is no debugger channel or modal box here: debugger output is dropped and
+// error boxes go to standard error.
 #include "os/Diagnostics.h"
 
 #include <cstdio>
-#include <mutex>
-
-#include "os/posix/TestHooks.h"
 
 namespace os {
-namespace {
 
-std::mutex gSinkMutex;
-testing::DebugOutputSink gDebugSink;
-testing::ErrorBoxSink gErrorBoxSink;
-thread_local uint32_t tLastErrorCode = 0;
-
-}  // namespace
-
-void DebugOutput(const char* text) {
-    std::lock_guard<std::mutex> hold(gSinkMutex);
-    if (gDebugSink) gDebugSink(text);
-}
+void DebugOutput(const char* /*text*/) {}
 
 void ShowErrorBox(const char* text, const char* caption) {
-    std::lock_guard<std::mutex> hold(gSinkMutex);
-    if (gErrorBoxSink) {
-        gErrorBoxSink(text, caption);
-    } else {
-        std::fprintf(stderr, "[%s] %s\n", caption, text);
-    }
+    std::fprintf(stderr, "[%s] %s\n", caption, text);
 }
 
 uint32_t LastErrorCode() {
-    return tLastErrorCode;
+    return 0;
 }
 
-namespace testing {
-
-void SetDebugOutputSink(DebugOutputSink sink) {
-    std::lock_guard<std::mutex> hold(gSinkMutex);
-    gDebugSink = std::move(sink);
-}
-
-void SetErrorBoxSink(ErrorBoxSink sink) {
-    std::lock_guard<std::mutex> hold(gSinkMutex);
-    gErrorBoxSink = std::move(sink);
-}
-
-void SetLastErrorCode(uint32_t code) {
-    tLastErrorCode = code;
-}
-
-}  // namespace testing
 }  // namespace os

@@ -1,84 +1,18 @@
-// POSIX side of the dialog-control calls: a process-wide table of control
-// texts and enabled states stands in for the dialogs, for tests to read.
+// POSIX side of the dialog-control calls: there are no dialogs natively, so
+// nothing is shown and the Ctrl key is never down.
 #include "os/Dialog.h"
 
-#include <map>
-#include <mutex>
-#include <utility>
-
-#include "os/posix/TestHooks.h"
-
 namespace os {
-namespace {
 
-using ControlKey = std::pair<WindowHandle, int>;
+void SetDialogItemText(WindowHandle /*dialog*/, int /*controlId*/, const std::string& /*text*/) {}
 
-struct FakeControl {
-    std::string text;
-    bool enabled = true;
-    int textWrites = 0;
-};
+void SetDialogItemInt(WindowHandle /*dialog*/, int /*controlId*/, int /*value*/,
+                      bool /*isSigned*/) {}
 
-std::mutex gDialogMutex;
-std::map<ControlKey, FakeControl> gControls;
-bool gControlKeyActive = false;
-
-FakeControl& Control(WindowHandle dialog, int controlId) {
-    return gControls[ControlKey(dialog, controlId)];
-}
-
-}  // namespace
-
-void SetDialogItemText(WindowHandle dialog, int controlId, const std::string& text) {
-    std::lock_guard<std::mutex> hold(gDialogMutex);
-    FakeControl& control = Control(dialog, controlId);
-    control.text = text;
-    ++control.textWrites;
-}
-
-void SetDialogItemInt(WindowHandle dialog, int controlId, int value, bool isSigned) {
-    SetDialogItemText(
-        dialog, controlId,
-        isSigned ? std::to_string(value) : std::to_string(static_cast<unsigned int>(value)));
-}
-
-void EnableDialogItem(WindowHandle dialog, int controlId, bool enabled) {
-    std::lock_guard<std::mutex> hold(gDialogMutex);
-    Control(dialog, controlId).enabled = enabled;
-}
+void EnableDialogItem(WindowHandle /*dialog*/, int /*controlId*/, bool /*enabled*/) {}
 
 bool IsControlKeyActive() {
-    std::lock_guard<std::mutex> hold(gDialogMutex);
-    return gControlKeyActive;
+    return false;
 }
 
-namespace testing {
-
-std::string DialogItemText(WindowHandle dialog, int controlId) {
-    std::lock_guard<std::mutex> hold(gDialogMutex);
-    return Control(dialog, controlId).text;
-}
-
-int DialogItemTextWrites(WindowHandle dialog, int controlId) {
-    std::lock_guard<std::mutex> hold(gDialogMutex);
-    return Control(dialog, controlId).textWrites;
-}
-
-bool DialogItemEnabled(WindowHandle dialog, int controlId) {
-    std::lock_guard<std::mutex> hold(gDialogMutex);
-    return Control(dialog, controlId).enabled;
-}
-
-void SetControlKeyActive(bool active) {
-    std::lock_guard<std::mutex> hold(gDialogMutex);
-    gControlKeyActive = active;
-}
-
-void ResetDialogs() {
-    std::lock_guard<std::mutex> hold(gDialogMutex);
-    gControls.clear();
-    gControlKeyActive = false;
-}
-
-}  // namespace testing
 }  // namespace os

@@ -1,29 +1,19 @@
 // POSIX side of the folder lookups. The shared documents folder is taken
-// from VANTOSCOPE_DOCUMENTS, else HOME; tests can override it.
+// from VANTOSCOPE_DOCUMENTS, else HOME.
 #include "os/Folders.h"
 
 #include <dlfcn.h>
 
 #include <cstdlib>
-#include <mutex>
-
-#include "os/posix/TestHooks.h"
 
 namespace os {
 namespace {
 
-std::mutex gFolderMutex;
-bool gFolderOverridden = false;
-std::optional<std::string> gFolderOverride;
 void* gModuleInstance = nullptr;
 
 }  // namespace
 
 std::optional<std::string> CommonDocumentsFolder() {
-    {
-        std::lock_guard<std::mutex> hold(gFolderMutex);
-        if (gFolderOverridden) return gFolderOverride;
-    }
     if (const char* folder = std::getenv("VANTOSCOPE_DOCUMENTS")) return std::string(folder);
     if (const char* home = std::getenv("HOME")) return std::string(home);
     return std::nullopt;
@@ -49,19 +39,4 @@ std::string ModulePath() {
     return std::string(info.dli_fname);
 }
 
-namespace testing {
-
-void SetCommonDocumentsFolder(std::optional<std::string> folder) {
-    std::lock_guard<std::mutex> hold(gFolderMutex);
-    gFolderOverridden = true;
-    gFolderOverride = std::move(folder);
-}
-
-void ResetCommonDocumentsFolder() {
-    std::lock_guard<std::mutex> hold(gFolderMutex);
-    gFolderOverridden = false;
-    gFolderOverride.reset();
-}
-
-}  // namespace testing
 }  // namespace os

@@ -1,6 +1,7 @@
 // The audio thread never allocates: every operator new of this program is
 // counted while the counting thread processes audio, with the editor open,
-// the generator on and analysis blocks completing.
+// the generator on and analysis blocks completing. A plug-in whose
+// construction runs out of memory half-way releases what it took.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,6 +9,7 @@
 #include <new>
 #include <vector>
 
+#include "analysis/PerformanceTimer.h"
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
 #include "plugin/VstEntry.h"
@@ -22,10 +24,15 @@
 namespace {
 thread_local bool tCounting = false;
 std::atomic<int> gAllocations{0};
+// Counts down on this thread; the allocation that brings it to zero fails.
+thread_local int tAllocationsBeforeFailure = -1;
 }  // namespace
 
 void* operator new(std::size_t size) {
     if (tCounting) gAllocations.fetch_add(1);
+    if (tAllocationsBeforeFailure > 0 && --tAllocationsBeforeFailure == 0) {
+        throw std::bad_alloc();
+    }
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }
@@ -54,7 +61,7 @@ protected:
         effect_ = VSTPluginMain(&CHostCallRecorder::Callback);
         ASSERT_NE(effect_, nullptr);
         effect_->dispatcher(effect_, effSetBlockSize, 0, 512, nullptr, 0.0f);
-        effect_->dispatcher(effect_, effEditOpen, 0, 0, &parent_, 0.0f);
+        effect_->dispatcher(effect_, effEditOpen, 0, 0, nullptr, 0.0f);
     }
     void TearDown() override {
         effect_->dispatcher(effect_, effEditClose, 0, 0, nullptr, 0.0f);
@@ -67,7 +74,6 @@ protected:
     DiagnosticsCapture capture_;
     CHostCallRecorder host_;
     AEffect* effect_ = nullptr;
-    int parent_ = 0;
 };
 
 TEST_F(AudioThreadAllocations, CounterSeesAllocations) {
@@ -93,6 +99,31 @@ TEST_F(AudioThreadAllocations, NoneWhileProcessingAndAnalysing) {
             effect_->processDoubleReplacing(effect_, inD, outD, 700);
     });
     EXPECT_EQ(allocations, 0);
+}
+
+// Whichever allocation of the construction fails, the shared timer and the
+// error system are released again, and the last release writes the log.
+TEST(ConstructionFailure, ReleasesTheSharedServicesAndWritesTheLog) {
+    // The first allocation is the host recording its version query.
+    for (int failing = 2; failing < 400; failing += 3) {
+        DiagnosticsCapture capture;
+        CHostCallRecorder host;
+        tAllocationsBeforeFailure = failing;
+        AEffect* effect = VSTPluginMain(&CHostCallRecorder::Callback);
+        const bool failed = tAllocationsBeforeFailure == 0;
+        tAllocationsBeforeFailure = -1;
+        // A failure that a stream absorbed (a log line cut short) lets the
+        // construction finish; that instance closes as any other.
+        if (effect != nullptr) effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+        EXPECT_EQ(ErrorSystem::Instance(), nullptr) << failing;
+        EXPECT_EQ(CPerformanceTimer::Shared(), nullptr) << failing;
+        EXPECT_EQ(CPerformanceTimer::SharedReferences(), 0) << failing;
+        if (!failed) break;  // the construction needs fewer allocations than this
+        const std::string log = capture.LogFileBytes();
+        if (!log.empty()) {
+            EXPECT_NE(log.find("Logging stopped at"), std::string::npos) << failing;
+        }
+    }
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
-// The real DLL under a host of our own: exports, identity, the dispatcher,
-// processing, the HTML log and instance sharing.
+// The real DLL under a host of our own: exports, processing in both
+// precisions, the HTML log and instance sharing.
 #include <windows.h>
 
 #include <cstring>
 #include <vector>
 
-#include "tests/common/HostParameters.h"
-#include "tests/common/OpcodeAnswers.h"
 #include "tests/common/TestSignals.h"
 #include "tests/win/HostedEffectFixture.h"
 
@@ -30,50 +28,6 @@ TEST(HostedModule, RefusesAHostThatAnswersZeroToTheVersionQuery) {
 }
 
 using HostedEffect = HostedEffectFixture;
-
-TEST_F(HostedEffect, EffectRecordCarriesTheIdentity) {
-    EXPECT_EQ(effect_->magic, 0x56737450);
-    EXPECT_EQ(effect_->uniqueID, 0x386E3530);
-    EXPECT_EQ(effect_->numInputs, 2);
-    EXPECT_EQ(effect_->numOutputs, 2);
-    EXPECT_EQ(effect_->numPrograms, 2);
-    EXPECT_EQ(effect_->numParams, 15);
-    EXPECT_EQ(effect_->flags, 0x1011);
-    EXPECT_EQ(effect_->version, 1);
-    EXPECT_EQ(Text(effGetEffectName), "Vantoscope");
-    EXPECT_EQ(Text(effGetProductString), "Vantoscope");
-    EXPECT_EQ(Text(effGetVendorString), "Orlemar");
-    EXPECT_EQ(Text(effGetProgramName), "Vantoscope");
-}
-
-class HostedOpcodes : public HostedEffectFixture,
-                      public ::testing::WithParamInterface<OpcodeAnswer> {};
-
-TEST_P(HostedOpcodes, AnswerAsPublished) {
-    const OpcodeAnswer& answer = GetParam();
-    EXPECT_EQ(Dispatch(answer.opcode, answer.index, answer.value), answer.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Opcodes, HostedOpcodes, ::testing::ValuesIn(kOpcodeAnswers),
-                         OpcodeAnswerName);
-
-TEST_F(HostedEffect, BufferOpcodesAnswerThroughTheDll) {
-    char canDo[] = "receiveVstMidiEvent";
-    EXPECT_EQ(Dispatch(effCanDo, 0, 0, canDo), 0);
-    char name[64] = "untouched";
-    EXPECT_EQ(Dispatch(effGetProgramNameIndexed, 2, 0, name), 0);
-    EXPECT_STREQ(name, "untouched");
-    EXPECT_EQ(Dispatch(effGetProgramNameIndexed, 1, 0, name), 1);
-    EXPECT_STREQ(name, "Vantoscope");
-    ERect* rect = nullptr;
-    EXPECT_EQ(Dispatch(effEditGetRect, 0, 0, &rect), 1);
-    ASSERT_NE(rect, nullptr);
-    EXPECT_EQ(rect->bottom, 600);
-    EXPECT_EQ(rect->right, 900);
-    EXPECT_EQ(Dispatch(effEditKeyDown, 'w'), 1);
-    EXPECT_EQ(Dispatch(effEditKeyUp, 'w'), 1);
-    EXPECT_EQ(Dispatch(effEditKeyUp, 'q'), 0);
-}
 
 template <typename Sample, typename Process>
 void ExpectPassThrough(Process process, const std::vector<int>& blockSizes) {
@@ -144,38 +98,6 @@ TEST_F(HostedEffect, TwoInstancesShareOneErrorSystemAndOneLog) {
     const size_t firstHeader = log.find("<HTML>");
     EXPECT_EQ(log.find("<HTML>", firstHeader + 1), std::string::npos) << "one header only";
 }
-
-}  // namespace
-
-namespace {
-
-TEST_F(HostedEffect, HostSeesTheNineParametersWithTheirTexts) {
-    for (VstInt32 index = 0; index < 9; ++index) {
-        EXPECT_EQ(Text(effGetParamName, index), kHostParameterNames[index]);
-        EXPECT_EQ(Text(effGetParamLabel, index), kHostParameterLabels[index]);
-    }
-    EXPECT_FLOAT_EQ(effect_->getParameter(effect_, 0), 0.5f);
-    EXPECT_FLOAT_EQ(effect_->getParameter(effect_, 7), 500.0f / 5100.0f);
-    EXPECT_FLOAT_EQ(effect_->getParameter(effect_, 8), 990.0f / 19990.0f);
-    EXPECT_EQ(Text(effGetParamDisplay, 0), "0.00");
-    EXPECT_EQ(Text(effGetParamDisplay, 7), "500");
-    EXPECT_EQ(Text(effGetParamDisplay, 8), "1000");
-
-    effect_->setParameter(effect_, 3, 1.0f);
-    EXPECT_EQ(effect_->getParameter(effect_, 3), 1.0f);
-    EXPECT_EQ(Text(effGetParamDisplay, 3), "360");
-    effect_->setParameter(effect_, 6, 1.0f);
-    EXPECT_EQ(Text(effGetParamDisplay, 6), "inf");
-    effect_->setParameter(effect_, 12, 0.7f);
-    EXPECT_EQ(effect_->getParameter(effect_, 12), 0.0f);
-    EXPECT_EQ(Text(effGetParamName, 12), "N/A");
-    EXPECT_EQ(Text(effGetParamLabel, 12), "");
-    EXPECT_EQ(Text(effGetParamDisplay, 12), "N/A");
-}
-
-}  // namespace
-
-namespace {
 
 TEST_F(HostedEffect, EditorOpenAnalysesWhileAudioStillPassesThrough) {
     HWND parent = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 900, 600, nullptr,

@@ -1,5 +1,4 @@
-// The analyser: window, overlap, averaging, levels in dB and the spectral
-// maximum handed to the statistics.
+// The analyser: window, overlap, averaging, levels in dB and the loudest bin.
 #include "analysis/FFT.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +6,6 @@
 #include <cmath>
 #include <random>
 #include <vector>
-
-#include "analysis/Statistics.h"
-#include "tests/native/support/SettingsFixture.h"
 
 namespace {
 
@@ -31,79 +27,55 @@ Block Negated(const Block& block) {
     return negated;
 }
 
-class FFTTest : public SettingsFixture {
+class FFTTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SettingsFixture::SetUp();
-        analyser_ = std::make_unique<CFFT>(*settings_);
-    }
-    void TearDown() override {
-        analyser_.reset();
-        SettingsFixture::TearDown();
-    }
-    CStatistics::Figures Figures() { return settings_->Statistics().Read(); }
-
-    std::unique_ptr<CFFT> analyser_;
+    std::unique_ptr<CFFT> analyser_ = std::make_unique<CFFT>();
 };
 
-TEST_F(FFTTest, WindowIsSymmetricHannWithGainTwoThirds) {
-    Block ones(kN, 1.0);
-    EXPECT_EQ(analyser_->ApplyWindow(ones.data()), 2.0 / 3.0);
-    EXPECT_EQ(ones[0], 0.0);
-    EXPECT_NEAR(ones[kN - 1], 0.0, 1e-15);
-    EXPECT_NEAR(ones[2047], 1.0, 1e-6);
-    for (int i = 0; i < kN / 2; ++i) ASSERT_NEAR(ones[i], ones[kN - 1 - i], 1e-15) << i;
-}
-
-TEST_F(FFTTest, TransformGivesScaledMagnitudesInTheSpectrumLayout) {
-    Block samples(kN);
-    for (int i = 0; i < kN; ++i)
-        samples[i] = std::cos(2.0 * M_PI * 5 * i / kN) - 0.5 * std::sin(2.0 * M_PI * 9 * i / kN);
-    analyser_->Transform(samples.data());
-    for (int k = 1; k < kN / 2; ++k) {
-        ASSERT_NEAR(samples[k], k == 5 ? 1.0 : 0.0, 1e-12) << "Re, bin " << k;
-        ASSERT_NEAR(samples[kN - k], k == 9 ? 0.5 : 0.0, 1e-12) << "|Im|, bin " << k;
-    }
+// -120 dB is a power of 1e-12: exactly there no offset, just above it the
+// level jumps by 10 dB, whatever the logarithm rounds to.
+TEST(FFTLevels, OffsetIsDecidedOnThePowerAtMinus120Decibels) {
+    const double floorPower = 1e-12;
+    EXPECT_NEAR(CFFT::LevelOfPower(floorPower), -120.0, 1e-9);
+    EXPECT_NEAR(CFFT::LevelOfPower(std::nextafter(floorPower, 1.0)), -110.0, 1e-9);
+    EXPECT_NEAR(CFFT::LevelOfPower(std::nextafter(floorPower, 0.0)), -120.0, 1e-9);
+    EXPECT_EQ(CFFT::LevelOfPower(0.0), -HUGE_VAL);
+    EXPECT_NEAR(CFFT::LevelOfPower(1.0), 10.0, 1e-12);
 }
 
 TEST_F(FFTTest, FullScaleSineCentredOnBin93ReadsAboutHalfADecibel) {
     const Block first = Sine(93, 1.0, 0);
     const Block second = Sine(93, 1.0, 1);
     analyser_->Analyse(first.data(), first.data());
-    analyser_->Analyse(second.data(), second.data());
+    const CFFT::LoudestBin loudest = analyser_->Analyse(second.data(), second.data());
     EXPECT_NEAR(analyser_->Spectrum()[93], 0.46, 0.02);
     EXPECT_EQ(analyser_->Spectrum()[0], -120.0);
-    EXPECT_EQ(Figures().frameMaxHz, 1001);
-    EXPECT_NEAR(Figures().frameMaxDb, 0.46, 0.02);
-    EXPECT_EQ(Figures().overallMaxHz, 1001);
+    EXPECT_EQ(loudest.bin, 93);
+    EXPECT_EQ(loudest.levelDb, analyser_->Spectrum()[93]);
 }
 
-TEST_F(FFTTest, SilenceGivesMinusInfinityAndLeavesTheOverallMaximum) {
-    settings_->Statistics().UpdateSpectralMaximum(-20.0, 440);
+TEST_F(FFTTest, SilenceGivesMinusInfinityAndNoLoudestBin) {
     const Block silence(kN, 0.0);
-    analyser_->Analyse(silence.data(), silence.data());
+    const CFFT::LoudestBin loudest = analyser_->Analyse(silence.data(), silence.data());
     for (int k = 1; k < CFFT::kLevelBins; ++k) {
         ASSERT_TRUE(std::isinf(analyser_->Spectrum()[k]) && analyser_->Spectrum()[k] < 0) << k;
     }
-    EXPECT_EQ(Figures().frameMaxDb, -100000.0);
-    EXPECT_EQ(Figures().frameMaxHz, -10);
-    EXPECT_EQ(Figures().overallMaxDb, -20.0);
-    EXPECT_EQ(Figures().overallMaxHz, 440);
+    EXPECT_EQ(loudest.levelDb, -100000.0);
+    EXPECT_EQ(loudest.bin, -1);
 }
 
 TEST_F(FFTTest, OppositeChannelsCancelAndEqualChannelsReadAsOne) {
     const Block tone = Sine(200.5, 0.5, 0);
-    analyser_->Analyse(tone.data(), Negated(tone).data());
-    EXPECT_EQ(Figures().frameMaxDb, -100000.0);
+    EXPECT_EQ(analyser_->Analyse(tone.data(), Negated(tone).data()).bin, -1);
 
-    CFFT mono(*settings_);
+    CFFT mono;
     const Block silence(kN, 0.0);
     const Block doubled = [&] {
         Block sum(kN);
         for (int i = 0; i < kN; ++i) sum[i] = 2.0 * tone[i];
         return sum;
     }();
-    CFFT stereo(*settings_);
+    CFFT stereo;
     stereo.Analyse(tone.data(), tone.data());
     mono.Analyse(doubled.data(), silence.data());  // the same mono mix
     for (int k = 1; k < CFFT::kLevelBins; ++k) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -14,6 +15,10 @@ TEST(PerformanceTimer, ConvertsCountsToTruncatedMilliseconds) {
     EXPECT_EQ(CPerformanceTimer::ElapsedMilliseconds(0, 10000, 10000000), 1u);
     EXPECT_EQ(CPerformanceTimer::ElapsedMilliseconds(500, 30500, 3000000), 10u);
     EXPECT_EQ(CPerformanceTimer::ElapsedMilliseconds(1000, 1000 + 2 * 2441406, 2441406), 2000u);
+    // 292 years of a nanosecond counter: counts * 1000 would not fit 64 bits.
+    const int64_t largest = std::numeric_limits<int64_t>::max();
+    EXPECT_EQ(CPerformanceTimer::ElapsedMilliseconds(0, largest, 1000000000),
+              static_cast<uint32_t>(largest / 1000000));
 }
 
 TEST(PerformanceTimer, WrapsAfterTwoToTheThirtyTwoMilliseconds) {

@@ -96,28 +96,4 @@ TEST(RealFFT, BothInstructionSetsAgreeToRounding) {
     for (int k = 0; k < n; ++k) ASSERT_NEAR(best[k], baseline[k], 1e-10) << k;
 }
 
-TEST(RealFFT, SingleCosineLandsInItsBin) {
-    constexpr int n = 64;
-    std::vector<double> x(n);
-    for (int i = 0; i < n; ++i) x[i] = std::cos(2.0 * M_PI * 5 * i / n);
-    CRealFFT transform(n);
-    transform.Transform(x.data());
-    for (int k = 0; k <= n / 2; ++k) {
-        EXPECT_NEAR(x[k], k == 5 ? n / 2.0 : 0.0, 1e-12) << k;
-    }
-    for (int k = 1; k < n / 2; ++k) EXPECT_NEAR(x[n - k], 0.0, 1e-12) << k;
-}
-
-TEST(RealFFT, RepeatedTransformsGiveTheSameResult) {
-    constexpr int n = 4096;
-    std::vector<double> x(n);
-    for (int i = 0; i < n; ++i) x[i] = std::sin(0.01 * i * i);
-    std::vector<double> first = x;
-    std::vector<double> second = x;
-    CRealFFT transform(n);
-    transform.Transform(first.data());
-    transform.Transform(second.data());
-    EXPECT_EQ(first, second);
-}
-
 }  // namespace

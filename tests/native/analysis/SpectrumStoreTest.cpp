@@ -11,8 +11,8 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "editor/SynthEditor.h"
-#include "os/posix/TestHooks.h"
+#include "params/ParameterTable.h"
+#include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/SettingsFixture.h"
 
 namespace {
@@ -32,12 +32,12 @@ protected:
         SettingsFixture::SetUp();
         SetClockMs(1000);
         timer_ = std::make_unique<CPerformanceTimer>();
-        editor_ = std::make_unique<CSynthEditor>(nullptr);
+        BuildControlsParameters(nullptr, parameters_);
         Rebuild(44100.0);
     }
     void TearDown() override {
         store_.reset();
-        editor_.reset();
+        parameters_.clear();
         timer_.reset();
         os::testing::SetPerformanceCounter(std::nullopt);
         SettingsFixture::TearDown();
@@ -53,10 +53,10 @@ protected:
     void SetClockMs(int64_t ms) { os::testing::SetPerformanceCounter(ms * 1000000); }
     void SetTimerMs(int64_t ms) { SetClockMs(1000 + ms); }
 
-    void SetParameter(int index, float value) {
-        editor_->ControlsParameter(index)->SetValue(value);
+    void SetParameter(int index, float value) { parameters_[index]->SetValue(value); }
+    void Sync() {
+        store_->SetAveraging(parameters_[kParamAverage]->Value(), parameters_[kParamHold]->Value());
     }
-    void Sync() { store_->SyncFromEditor(*editor_); }
 
     BandLevels Levels() {
         BandLevels level{}, peak{};
@@ -71,7 +71,7 @@ protected:
     const BandTable& Table() { return *settings_->bandTable; }
 
     std::unique_ptr<CPerformanceTimer> timer_;
-    std::unique_ptr<CSynthEditor> editor_;
+    ParamList parameters_;
     std::unique_ptr<CSpectrumStore> store_;
 };
 
@@ -85,17 +85,6 @@ TEST(SpectrumStoreLevels, DecibelsMapLinearlyOntoZeroToOne) {
     EXPECT_EQ(CSpectrumStore::LevelOfDb(-121.0), 0.0f);
     EXPECT_EQ(CSpectrumStore::LevelOfDb(kSilent), 0.0f);
     EXPECT_EQ(CSpectrumStore::LevelOfDb(std::nan("")), 0.0f);
-}
-
-TEST_F(SpectrumStoreTest, BandTableAt44100) {
-    EXPECT_EQ(Table()[0].firstBin, 0);
-    EXPECT_EQ(Table()[15].firstBin, 0);
-    EXPECT_EQ(Table()[16].firstBin, 1);
-    EXPECT_EQ(Table()[255].firstBin + 1, 1850) << "the 20 Hz base bin is 1";
-    EXPECT_EQ(Table()[255].lastBin + 1, 1901);
-    EXPECT_DOUBLE_EQ(Table()[0].lowerHz, 20.0);
-    EXPECT_DOUBLE_EQ(Table()[255].upperHz, 20480.0);
-    EXPECT_EQ(store_->BandCount() - store_->FirstBand(), 256);
 }
 
 TEST_F(SpectrumStoreTest, TopBandReadsBins1850To1901) {
@@ -135,22 +124,6 @@ TEST_F(SpectrumStoreTest, BandsThatShareABinBecomeStraightLines) {
     for (int j = 63; j <= 66; ++j) {
         EXPECT_NEAR(level[j], level[63] + (level[66] - level[63]) * (j - 63) / 3.0f, 1e-6) << j;
     }
-}
-
-TEST_F(SpectrumStoreTest, NineRunsAreSmoothedAt44100) {
-    int smoothed = 0;
-    int run = 0;
-    int32_t previous = 0;
-    for (int band = 0; band < kBandCount; ++band) {
-        if (Table()[band].firstBin == previous) {
-            ++run;
-        } else {
-            if (run > 2) ++smoothed;
-            run = 0;
-        }
-        previous = Table()[band].firstBin;
-    }
-    EXPECT_EQ(smoothed, 9);
 }
 
 TEST_F(SpectrumStoreTest, DecayRisesAtOnceAndFallsByTheFallPerBlock) {
@@ -211,7 +184,7 @@ TEST_F(SpectrumStoreTest, LeavingTheInfiniteAverageRestartsTheBands) {
 }
 
 TEST_F(SpectrumStoreTest, TinyAverageFromTheHostUsesAOneBlockWindow) {
-    editor_->ControlsParameter(kParamAverage)->SetNormalized(0.005f);  // about 0.5
+    parameters_[kParamAverage]->SetNormalized(0.005f);  // about 0.5
     Sync();
     const Spectrum loud = Flat(0.0);
     const Spectrum half = Flat(-60.0);
@@ -313,7 +286,7 @@ TEST_P(SampleRates, NeverReadOrWriteOutOfBounds) {
     Rebuild(GetParam());
     const Spectrum loud = Flat(-3.0);
     for (float average : {0.0f, 10.0f, 100.0f, 0.3f, 101.0f}) {
-        editor_->ControlsParameter(kParamAverage)->SetNormalized(average / 101.0f);
+        parameters_[kParamAverage]->SetNormalized(average / 101.0f);
         Sync();
         for (int i = 0; i < 30; ++i) store_->Update(loud.data());
         for (float level : Levels()) ASSERT_TRUE(level >= 0.0f && level <= 1.0f);
@@ -326,9 +299,7 @@ TEST_P(SampleRates, NeverReadOrWriteOutOfBounds) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, SampleRates,
-                         ::testing::Values(8000.0, 11025.0, 22050.0, 32000.0, 40000.0, 44100.0,
-                                           48000.0, 88200.0, 96000.0, 192000.0, 384000.0),
+INSTANTIATE_TEST_SUITE_P(Rates, SampleRates, ::testing::Values(8000.0, 22050.0, 40000.0, 384000.0),
                          [](const ::testing::TestParamInfo<double>& info) {
                              return std::to_string(static_cast<int>(info.param)) + "Hz";
                          });

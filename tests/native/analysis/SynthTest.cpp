@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "analysis/SpectrumStore.h"
 #include "analysis/Statistics.h"
 #include "editor/SynthEditor.h"
+#include "params/ParameterTable.h"
 #include "params/Settings.h"
 #include "tests/native/support/PluginFixture.h"
 
@@ -25,23 +27,12 @@ protected:
         Dispatch(effSetBlockSize, 0, 16384);
     }
 
-    void OpenEditor() { Dispatch(effEditOpen, 0, 0, &parent_); }
-    CSynth& Engine() { return *Plugin().Engine(); }
     CSynthEditor& Editor() { return *Engine().Editor(); }
 
     // Processes frames of a constant signal; returns the outputs.
-    std::array<std::vector<double>, 2> Process(int frames, double left = 0.25,
-                                               double right = -0.5) {
-        std::vector<double> inLeft(frames, left), inRight(frames, right);
-        std::array<std::vector<double>, 2> out{std::vector<double>(frames),
-                                               std::vector<double>(frames)};
-        double* in[2] = {inLeft.data(), inRight.data()};
-        double* outs[2] = {out[0].data(), out[1].data()};
-        effect_->processDoubleReplacing(effect_, in, outs, frames);
-        return out;
+    Channels<double> Process(int frames, double left = 0.25, double right = -0.5) {
+        return FeedConstant(effect_, frames, left, right);
     }
-
-    int parent_ = 0;
 };
 
 TEST_F(SynthTest, ClosedEditorOnlyPassesAudioThrough) {
@@ -119,14 +110,6 @@ TEST_F(SynthTest, ToneReplacesBothOutputsWithOneSine) {
     EXPECT_EQ(CSynth::SampleCounter(), start + 512);
 }
 
-TEST_F(SynthTest, ToneWinsOverNoise) {
-    OpenEditor();
-    Editor().SetFlag(kFlagNoiseOn, true);
-    Editor().SetFlag(kFlagToneOn, true);
-    const auto out = Process(64);
-    EXPECT_EQ(out[0], out[1]);
-}
-
 TEST_F(SynthTest, NoiseIsIndependentPerChannelAndInRange) {
     OpenEditor();
     Editor().SetFlag(kFlagNoiseOn, true);
@@ -176,6 +159,30 @@ TEST_F(SynthTest, ToneKeepsItsPhaseAcrossSecondBoundaries) {
     EXPECT_TRUE(frameHoldsTheTone) << "an unchanged frequency keeps the frame";
 }
 
+// The old tone must not linger in the overlapping half of the next
+// transform: a new frequency clears the analyser's frame, also when the host
+// changes it between two calls.
+TEST_F(SynthTest, FrequencyChangeClearsTheAnalysisFrame) {
+    OpenEditor();
+    Editor().SetFlag(kFlagToneOn, true);
+    auto frameIsSilent = [this] {
+        const double* frame = Engine().Analyser().Frame();
+        return std::all_of(frame, frame + CFFT::kSize, [](double x) { return x == 0.0; });
+    };
+    // Reopening empties the blocks but keeps the frame, so that no analysis
+    // block completes in the two samples that follow.
+    auto toneThenTwoSamples = [&](float frequency) {
+        Process(2 * CFFT::kSize);
+        Dispatch(effEditClose);
+        OpenEditor();
+        Editor().ControlsParameter(kParamFrequency)->SetValue(frequency);
+        Process(2);
+        return frameIsSilent();
+    };
+    EXPECT_FALSE(toneThenTwoSamples(1000)) << "an unchanged frequency keeps the frame";
+    EXPECT_TRUE(toneThenTwoSamples(2000));
+}
+
 TEST_F(SynthTest, ReopenedEditorStartsFromAnEmptyStoreAndBlock) {
     OpenEditor();
     Process(5000, 1.0, 1.0);
@@ -211,7 +218,8 @@ TEST_F(SynthTest, AudioThreadAndEditorOpenCloseDoNotRace) {
         OpenEditor();
         BandLevels level{}, peak{};
         for (int frame = 0; frame < 20; ++frame) {
-            Engine().Store()->SyncFromEditor(Editor());
+            Engine().Store()->SetAveraging(Editor().ControlsParameter(kParamAverage)->Value(),
+                                           Editor().ControlsParameter(kParamHold)->Value());
             Engine().Store()->ReadSnapshot(level, peak);
         }
         Dispatch(effEditClose);

@@ -9,8 +9,9 @@
 #include <fstream>
 #include <thread>
 
-#include "os/posix/TestHooks.h"
 #include "tests/native/support/DiagnosticsCapture.h"
+#include "tests/native/support/FakeSystem.h"
+#include "tests/native/support/LogCapture.h"
 
 namespace fs = std::filesystem;
 
@@ -46,12 +47,6 @@ bool IsFallbackFileName(const std::string& name) {
     return digits.size() <= 4 && digits.find_first_not_of("0123456789") == std::string::npos &&
            std::stoi(digits) < 5000;
 }
-
-class RecordingListener : public CLogListener {
-public:
-    void OnLogLine(const std::string& line) override { lines.push_back(line); }
-    std::vector<std::string> lines;
-};
 
 class ErrorSystemTest : public ::testing::Test {
 protected:
@@ -99,22 +94,32 @@ TEST_F(ErrorSystemTest, EachErrorWritesTheFileAndLaterWritesAppendAnotherClosing
     EXPECT_EQ(capture_.LogFileBytes(), CrLf(afterError + "Synth(2) : after\n<br>" + kClosing));
 }
 
-TEST_F(ErrorSystemTest, ErrorShowsOneModalBoxCaptionedError) {
+TEST_F(ErrorSystemTest, EachErrorShowsOneModalBoxCaptionedError) {
+    struct BoxCase {
+        uint32_t lastError;
+        const char* text;
+        const char* source;
+        int line;
+        const char* expected;
+    };
+    const BoxCase cases[] = {
+        {0, "Failed to create window", "SynthEditor", 99,
+         "**** ERROR ****\nSynthEditor(99) : Failed to create window GLE:0\n"},
+        {0xFFFFFFFFu, "x", "D3DRenderer", 1,
+         "**** ERROR ****\nD3DRenderer(1) : x GLE:4294967295\n"},
+        {5, "", "Settings", -3, "**** ERROR ****\nSettings(-3) :  GLE:5\n"},
+    };
     ErrorSystem::Acquire();
-    os::testing::SetLastErrorCode(0);
-    ErrorSystem::Instance()->LogError("Failed to create window", "SynthEditor", 99);
+    for (const BoxCase& c : cases) {
+        os::testing::SetLastErrorCode(c.lastError);
+        ErrorSystem::Instance()->LogError(c.text, c.source, c.line);
+    }
     const std::vector<ErrorBox> boxes = capture_.ErrorBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, "Error");
-    EXPECT_EQ(boxes[0].text, "**** ERROR ****\nSynthEditor(99) : Failed to create window GLE:0\n");
-}
-
-TEST_F(ErrorSystemTest, LastErrorCodePrintsUnsigned) {
-    ErrorSystem::Acquire();
-    os::testing::SetLastErrorCode(0xFFFFFFFFu);
-    ErrorSystem::Instance()->LogError("x", "D3DRenderer", 1);
-    ASSERT_EQ(capture_.ErrorBoxes().size(), 1u);
-    EXPECT_NE(capture_.ErrorBoxes()[0].text.find(" GLE:4294967295\n"), std::string::npos);
+    ASSERT_EQ(boxes.size(), std::size(cases));
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_EQ(boxes[i].caption, "Error");
+        EXPECT_EQ(boxes[i].text, cases[i].expected);
+    }
 }
 
 TEST_F(ErrorSystemTest, DebuggerChannelSeesReferenceCountingAndEveryEntry) {
@@ -158,10 +163,8 @@ TEST_F(ErrorSystemTest, NewInstanceAfterTheLastReleaseStartsAFreshFile) {
 TEST_F(ErrorSystemTest, ListenersReceiveEntriesInOrderWithoutTheHtmlBreak) {
     ErrorSystem::Acquire();
     ErrorSystem* errors = ErrorSystem::Instance();
-    RecordingListener first;
-    RecordingListener second;
-    errors->AddListener(&first);
-    errors->AddListener(&second);
+    LogCapture first;
+    LogCapture second;
     errors->Log("abc", "Synth", 42);
     errors->Log("bare", nullptr, 0);
     errors->LogError("oops", "Settings", 3);
@@ -173,34 +176,28 @@ TEST_F(ErrorSystemTest, ListenersReceiveEntriesInOrderWithoutTheHtmlBreak) {
         "",
         "<hr>Logging stopped at 10:53:17 \n</BODY>\n</HTML>",
     };
-    EXPECT_EQ(first.lines, expected);
-    EXPECT_EQ(second.lines, expected);
-    errors->RemoveListener(&first);
-    errors->RemoveListener(&second);
+    EXPECT_EQ(first.Lines(), expected);
+    EXPECT_EQ(second.Lines(), expected);
 }
 
 TEST_F(ErrorSystemTest, RemoveListenerRemovesOnlyTheFirstOccurrence) {
     ErrorSystem::Acquire();
     ErrorSystem* errors = ErrorSystem::Instance();
-    RecordingListener twice;
-    RecordingListener unknown;
+    LogCapture twice;
     errors->AddListener(&twice);
-    errors->AddListener(&twice);
-    errors->RemoveListener(&unknown);
     errors->RemoveListener(&twice);
     errors->Log("once", nullptr, 0);
-    EXPECT_EQ(twice.lines, std::vector<std::string>{"once\n"});
+    EXPECT_EQ(twice.Lines(), std::vector<std::string>{"once\n"});
     errors->RemoveListener(&twice);
     errors->Log("never", nullptr, 0);
-    EXPECT_EQ(twice.lines.size(), 1u);
+    EXPECT_EQ(twice.Lines().size(), 1u);
 }
 
 TEST_F(ErrorSystemTest, DestructionReachesNoListener) {
     ErrorSystem::Acquire();
-    RecordingListener listener;
-    ErrorSystem::Instance()->AddListener(&listener);
+    LogCapture listener;
     ErrorSystem::Release();
-    EXPECT_TRUE(listener.lines.empty());
+    EXPECT_TRUE(listener.Lines().empty());
 }
 
 // Runs the body with the process's current directory set to folder.
@@ -241,8 +238,7 @@ TEST_F(ErrorSystemTest, FailedFolderLookupWritesBesideTheProcess) {
 TEST_F(ErrorSystemTest, ConcurrentLoggingKeepsEveryEntryWhole) {
     ErrorSystem::Acquire();
     ErrorSystem* errors = ErrorSystem::Instance();
-    RecordingListener listener;
-    errors->AddListener(&listener);
+    LogCapture listener;
     constexpr int kThreads = 4;
     constexpr int kLines = 200;
     std::vector<std::thread> threads;
@@ -252,9 +248,9 @@ TEST_F(ErrorSystemTest, ConcurrentLoggingKeepsEveryEntryWhole) {
         });
     }
     for (std::thread& thread : threads) thread.join();
-    errors->RemoveListener(&listener);
-    ASSERT_EQ(listener.lines.size(), static_cast<size_t>(kThreads * kLines));
-    for (const std::string& line : listener.lines) {
+    const std::vector<std::string> lines = listener.Lines();
+    ASSERT_EQ(lines.size(), static_cast<size_t>(kThreads * kLines));
+    for (const std::string& line : lines) {
         EXPECT_TRUE(line == "Thread(0) : line\n" || line == "Thread(1) : line\n" ||
                     line == "Thread(2) : line\n" || line == "Thread(3) : line\n")
             << line;

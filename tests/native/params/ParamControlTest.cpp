@@ -6,12 +6,14 @@
 
 #include <cstring>
 #include <future>
+#include <optional>
 #include <thread>
 
 #include "diag/ErrorSystem.h"
-#include "os/posix/TestHooks.h"
 #include "plugin/AudioEffect.h"
 #include "tests/native/support/DiagnosticsCapture.h"
+#include "tests/native/support/FakeSystem.h"
+#include "tests/native/support/LogCapture.h"
 
 namespace {
 
@@ -38,10 +40,10 @@ protected:
     void SetUp() override {
         os::testing::ResetDialogs();
         ErrorSystem::Acquire();
-        ErrorSystem::Instance()->AddListener(&log_);
+        log_.emplace();
     }
     void TearDown() override {
-        ErrorSystem::Instance()->RemoveListener(&log_);
+        log_.reset();
         ErrorSystem::Release();
         os::testing::ResetDialogs();
     }
@@ -54,13 +56,8 @@ protected:
         return text;
     }
 
-    struct LogLines : CLogListener {
-        void OnLogLine(const std::string& line) override { lines.push_back(line); }
-        std::vector<std::string> lines;
-    };
-
     DiagnosticsCapture capture_;
-    LogLines log_;
+    std::optional<LogCapture> log_;
     RecordingEffect effect_;
     int dialog_ = 0;
     os::WindowHandle Dialog() { return &dialog_; }
@@ -144,50 +141,41 @@ TEST_F(ParamControlTest, SettingTheCurrentValueDoesNothing) {
     hold.SetValue(500);
     EXPECT_TRUE(effect_.automated.empty());
     EXPECT_EQ(os::testing::DialogItemTextWrites(Dialog(), kHold.valueControl), 0);
-    EXPECT_TRUE(log_.lines.empty());
+    EXPECT_TRUE(log_->Lines().empty());
 }
 
 TEST_F(ParamControlTest, HostAndDialogTexts) {
+    constexpr ParamSpec kRange{-120, 0, 10, -60, 1066, 1068, 1067, 0, 0, false, false};
+    constexpr ParamSpec kWide{-99999, 99999, 1, -99999, 1, 2, 3, 3, 0, false, false};
+    struct TextCase {
+        ParamSpec spec;
+        const char* maxText;  // null: none set
+        float value;
+        const char* hostText;
+        const char* dialogText;
+    };
+    const TextCase cases[] = {
+        {kCameraX, nullptr, -999, "-999.00", "-999.00"},
+        {kCameraX, nullptr, 0, "0.00", "0.00"},
+        {kHold, nullptr, 12.9f, "12", "12"},
+        {kHold, nullptr, 5100, "inf", "inf"},
+        {kRange, nullptr, -70, "-70", "-70"},
+        {kSmoothing, "off", 11, "off", "off"},
+        {kSmoothing, "off", 5, "5", "5"},
+        {kWide, nullptr, -99999, "-99999.0", "-99999.00"},
+    };
+    for (const TextCase& c : cases) {
+        CParamControl parameter(c.spec, &effect_);
+        if (c.maxText != nullptr) parameter.SetMaxText(c.maxText);
+        parameter.SetDialog(Dialog());
+        parameter.SetValue(c.value);
+        EXPECT_EQ(HostText(parameter), c.hostText) << c.value;
+        EXPECT_EQ(parameter.DialogText(), c.dialogText) << c.value;
+    }
     CParamControl x(kCameraX, &effect_);
     x.SetDialog(Dialog());
     x.SetValue(-999);
-    EXPECT_EQ(HostText(x), "-999.00");
     EXPECT_EQ(os::testing::DialogItemText(Dialog(), kCameraX.valueControl), "-999.00");
-    x.SetValue(0);
-    EXPECT_EQ(HostText(x), "0.00");
-
-    CParamControl hold(kHold, &effect_);
-    hold.SetDialog(Dialog());
-    hold.SetValue(12.9f);
-    EXPECT_EQ(HostText(hold), "12");
-    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kHold.valueControl), "12");
-    hold.SetValue(5100);
-    EXPECT_EQ(HostText(hold), "inf");
-    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kHold.valueControl), "inf");
-}
-
-TEST_F(ParamControlTest, NegativeIntegersShowTheirSign) {
-    constexpr ParamSpec kRange{-120, 0, 10, -60, 1066, 1068, 1067, 0, 0, false, false};
-    CParamControl range(kRange, &effect_);
-    range.SetDialog(Dialog());
-    range.Step(kRange.minusControl);
-    EXPECT_EQ(os::testing::DialogItemText(Dialog(), kRange.valueControl), "-70");
-    EXPECT_EQ(HostText(range), "-70");
-}
-
-TEST_F(ParamControlTest, MaximumTextReplacesInf) {
-    CParamControl smoothing(kSmoothing, &effect_);
-    smoothing.SetMaxText("off");
-    EXPECT_EQ(HostText(smoothing), "off");
-    EXPECT_EQ(smoothing.DialogText(), "off");
-    smoothing.SetValue(5);
-    EXPECT_EQ(smoothing.DialogText(), "5");
-}
-
-TEST_F(ParamControlTest, HostTextIsCutToEightCharacters) {
-    constexpr ParamSpec kWide{-99999, 99999, 1, -99999, 1, 2, 3, 3, 0, false, false};
-    CParamControl wide(kWide, &effect_);
-    EXPECT_EQ(HostText(wide), "-99999.0");
 }
 
 TEST_F(ParamControlTest, FormatterDecidesTheDialogTextButNotTheHostText) {
@@ -237,7 +225,7 @@ TEST_F(ParamControlTest, ChangeIsDroppedWhileAnotherThreadHoldsTheLock) {
     holder.join();
 
     EXPECT_EQ(hold.Value(), 500.0f);
-    EXPECT_EQ(log_.lines,
+    EXPECT_EQ(log_->Lines(),
               std::vector<std::string>{"ParamControl(65) : Bailed out: no lock!!value not set!\n"});
     hold.SetValue(900);
     EXPECT_EQ(hold.Value(), 900.0f) << "once the lock is free the change goes through";

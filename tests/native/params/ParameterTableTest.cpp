@@ -6,7 +6,7 @@
 
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
-#include "tests/common/HostParameters.h"
+#include "tests/native/support/HostParameters.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
@@ -70,42 +70,11 @@ TEST_F(ParameterTableTest, AxisStartsDisabledAndEverythingElseEnabled) {
     }
 }
 
-TEST_F(ParameterTableTest, SettingsParametersInDialogOrder) {
-    ParamList& settings = Editor().SettingsParameters();
-    ASSERT_EQ(settings.size(), static_cast<size_t>(kSettingsParameterCount));
-    const float defaults[] = {-60, 50, 11, 10, 50, 65, 65, 65, 65, 65, 65};
-    for (int position = 0; position < kSettingsParameterCount; ++position) {
-        EXPECT_EQ(settings[position]->Value(), defaults[position]) << position;
-        EXPECT_STREQ(settings[position]->Name(), "NA");
-        EXPECT_STREQ(settings[position]->Label(), "NA");
-        EXPECT_EQ(settings[position]->Spec().hostIndex, position);
-    }
-    EXPECT_EQ(settings[kSettingSmoothing]->DialogText(), "off");
-    settings[kSettingBallistics]->SetValue(21);
-    EXPECT_EQ(settings[kSettingBallistics]->DialogText(), "off");
-    EXPECT_EQ(settings[kSettingForwardKey]->DialogText(), "A");
-    settings[kSettingForwardKey]->SetValue(13);
-    EXPECT_EQ(settings[kSettingForwardKey]->DialogText(), "VK_RETURN");
-    EXPECT_TRUE(settings[kSettingRange3d]->Step(1068));
-    EXPECT_EQ(settings[kSettingRange3d]->Value(), -70.0f) << "1068 is the minus button";
-}
-
-TEST_F(ParameterTableTest, DefaultKeyBindingsInOrder) {
-    const std::vector<KeyBinding>& bindings = Editor().KeyBindings();
-    const int32_t keys[] = {87, 83, 65, 68, 65, 69};
-    ASSERT_EQ(bindings.size(), 6u);
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(bindings[i].key, keys[i]);
-        EXPECT_EQ(bindings[i].action, i);
-    }
-}
-
 TEST_F(ParameterTableTest, ValuesSurviveEditorCloseAndReopen) {
     effect_->setParameter(effect_, kParamPitch, 0.25f);
-    int parent = 0;
-    Dispatch(effEditOpen, 0, 0, &parent);
+    OpenEditor();
     Dispatch(effEditClose);
-    Dispatch(effEditOpen, 0, 0, &parent);
+    OpenEditor();
     Dispatch(effEditClose);
     EXPECT_EQ(Editor().ControlsParameter(kParamPitch)->Value(), 90.0f);
 }

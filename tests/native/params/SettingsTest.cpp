@@ -1,35 +1,36 @@
-// Per-instance settings: defaults, camera presets, the level palette and the
-// folders.
+// Per-instance settings: defaults, the level palette and the folders.
 #include "params/Settings.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "analysis/Statistics.h"
 #include "diag/ErrorSystem.h"
 #include "os/Folders.h"
 #include "tests/native/support/DiagnosticsCapture.h"
+#include "tests/native/support/LogCapture.h"
 
 namespace {
 
-class SettingsTest : public ::testing::Test, public CLogListener {
+class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ErrorSystem::Acquire();
-        ErrorSystem::Instance()->AddListener(this);
+        log_.emplace();
         settings_ = std::make_unique<CSettings>();
     }
     void TearDown() override {
         settings_.reset();
-        ErrorSystem::Instance()->RemoveListener(this);
+        log_.reset();
         ErrorSystem::Release();
     }
-    void OnLogLine(const std::string& line) override { lines_.push_back(line); }
 
     uint32_t Red(int entry) const { return (settings_->Palette()[entry] >> 16) & 0xFF; }
     uint32_t Green(int entry) const { return (settings_->Palette()[entry] >> 8) & 0xFF; }
 
     DiagnosticsCapture capture_;
-    std::vector<std::string> lines_;
+    std::optional<LogCapture> log_;
     std::unique_ptr<CSettings> settings_;
 };
 
@@ -50,7 +51,7 @@ TEST_F(SettingsTest, LogsBothFolders) {
         "Settings(47) : Plugin directory is: " + settings_->PluginFolder() + "\n",
         "Settings(58) : Documents directory is: " + capture_.Folder().string() + "\n",
     };
-    EXPECT_EQ(lines_, expected);
+    EXPECT_EQ(log_->Lines(), expected);
     EXPECT_EQ(settings_->DocumentsFolder(), capture_.Folder().string());
 }
 
@@ -61,20 +62,6 @@ TEST_F(SettingsTest, PluginFolderHasNoTrailingSeparatorAndDataPathBuildsOnIt) {
     EXPECT_NE(folder.back(), '\\');
     EXPECT_EQ(os::ModulePath().rfind(folder + "/", 0), 0u) << "the module lies in that folder";
     EXPECT_EQ(settings_->DataPath("Overlay2DGraph"), folder + "/Data/Overlay2DGraph");
-}
-
-TEST_F(SettingsTest, CameraPresetsInOrder) {
-    const auto& presets = settings_->CameraPresets();
-    EXPECT_EQ(presets[CSettings::kReset].x, 5.0f);
-    EXPECT_EQ(presets[CSettings::kReset].z, -750.0f);
-    EXPECT_EQ(presets[CSettings::kReset].pitchDeg, 17.8304462f);
-    EXPECT_EQ(presets[CSettings::kBack].yawDeg, 180.0f);
-    EXPECT_EQ(presets[CSettings::kRight].pitchDeg, 22.0015793f);
-    EXPECT_EQ(presets[CSettings::kLows].pitchDeg, 6.52025938f);
-    EXPECT_EQ(presets[CSettings::kHighs].x, 113.265999f);
-    EXPECT_EQ(presets[CSettings::kHighs].y, 97.7787018f);
-    EXPECT_EQ(presets[CSettings::kAbove].y, 1160.0f);
-    EXPECT_EQ(presets[CSettings::kAbove].pitchDeg, 90.0f);
 }
 
 TEST_F(SettingsTest, PaletteRunsFromRedThroughYellowToGreen) {
@@ -93,15 +80,6 @@ TEST_F(SettingsTest, PaletteRunsFromRedThroughYellowToGreen) {
         EXPECT_EQ(Red(e.entry), e.red) << "entry " << e.entry;
         EXPECT_EQ(Green(e.entry), e.green) << "entry " << e.entry;
     }
-}
-
-TEST_F(SettingsTest, RedFallsByTheSameFloatSteps) {
-    const uint32_t reds[] = {255, 251, 247, 244, 240, 236, 233, 229, 225, 222, 218, 214, 211, 207,
-                             204, 200, 196, 193, 189, 185, 182, 178, 174, 171, 167, 163, 160, 156,
-                             153, 149, 145, 142, 138, 134, 131, 127, 123, 120, 116, 112, 109, 105,
-                             102, 98,  94,  91,  87,  83,  80,  76,  72,  69,  65,  61,  58,  54,
-                             51,  47,  43,  40,  36,  32,  29,  25,  21,  18,  14,  10,  7,   3};
-    for (int i = 0; i < 70; ++i) EXPECT_EQ(Red(50 + i), reds[i]) << "entry " << 50 + i;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "os/posix/TestHooks.h"
+#include "tests/native/support/FakeSystem.h"
 
 namespace fs = std::filesystem;
 

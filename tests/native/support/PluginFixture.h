@@ -4,51 +4,51 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
-#include <vector>
 
-#include "diag/ErrorSystem.h"
+#include "analysis/Synth.h"
 #include "plugin/VstEntry.h"
 #include "plugin/VstPlugin.h"
 #include "tests/native/support/DiagnosticsCapture.h"
+#include "tests/native/support/HostBlocks.h"
+#include "tests/native/support/LogCapture.h"
 #include "tools/host/HostCallRecorder.h"
 
-class PluginFixture : public ::testing::Test, public CLogListener {
+class PluginFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         effect_ = VSTPluginMain(&CHostCallRecorder::Callback);
         ASSERT_NE(effect_, nullptr);
-        ErrorSystem::Instance()->AddListener(this);
+        log_.emplace();
     }
 
     void TearDown() override {
         if (effect_ != nullptr) CloseEffect();
     }
 
-    void OnLogLine(const std::string& line) override { logLines_.push_back(line); }
-
     VstIntPtr Dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
                        void* ptr = nullptr, float opt = 0.0f) {
         return effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
     }
 
+    // Natively there are no windows: the editor opens on a null parent, which
+    // is enough for the engine to create the store and analyse.
+    void OpenEditor() { Dispatch(effEditOpen, 0, 0, nullptr); }
+
     void CloseEffect() {
-        ErrorSystem::Instance()->RemoveListener(this);
+        log_.reset();
         Dispatch(effClose);
         effect_ = nullptr;
     }
 
     CVstPlugin& Plugin() { return *static_cast<CVstPlugin*>(effect_->object); }
+    CSynth& Engine() { return *Plugin().Engine(); }
 
-    bool Logged(const std::string& text) const {
-        for (const std::string& line : logLines_) {
-            if (line.find(text) != std::string::npos) return true;
-        }
-        return false;
-    }
+    bool Logged(const std::string& text) const { return log_->Contains(text); }
 
     DiagnosticsCapture capture_;
     CHostCallRecorder host_;
     AEffect* effect_ = nullptr;
-    std::vector<std::string> logLines_;
+    std::optional<LogCapture> log_;
 };

@@ -1,5 +1,4 @@
-// What the host sees of parameters 0 to 8 of a fresh plug-in, shared by the
-// native tests and the tests through the DLL.
+// What the host sees of parameters 0 to 8 of a fresh plug-in.
 #pragma once
 
 inline const char* const kHostParameterNames[] = {"CX",   "CY",  "CZ",   "CYaw", "CPitch",

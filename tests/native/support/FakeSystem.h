@@ -1,6 +1,7 @@
-// Seams of the POSIX platform side, so that native tests can watch what the
-// system would send to the debugger or show in a message box, and control
-// what it reads from the machine (folder, time, last error code).
+// The platform layer the native tests link instead of the POSIX one: the
+// same calls, with seams through which a test watches what the system would
+// send to the debugger or show in a message box, and controls what it reads
+// from the machine (folder, time, counter, last error code, dialogs).
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,109 @@
+// MainViewProc: the 3D view's window. Its timer drives the frame loop; its
+// mouse input becomes the editor's navigation state.
+#include "diag/Log.h"
+#include "editor/SynthEditor.h"
+#include "editor/win32/WindowProcs.h"
+
+namespace {
+
+constexpr char kLogSource[] = "SynthEditor";
+constexpr int kWheelNotch = WHEEL_DELTA;
+
+CSynthEditor* EditorOf(HWND window) {
+    return reinterpret_cast<CSynthEditor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+POINT PointOf(LPARAM lParam) {
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+void LogPlacement(const WINDOWPOS& placement) {
+    VS_LOG("WM_WINDOWPOSCHANGED: x:" << placement.x << " y:" << placement.y
+                                     << " w: " << placement.cx << " h: " << placement.cy
+                                     << " flags:" << static_cast<unsigned>(placement.flags));
+}
+
+void OnButtonDown(HWND window, CSynthEditor* editor, LPARAM lParam) {
+    SetCapture(window);
+    const POINT point = PointOf(lParam);
+    if (editor != nullptr) {
+        CSynthEditor::NavigationState& navigation = editor->Navigation();
+        navigation.cursorX = navigation.anchorX = point.x;
+        navigation.cursorY = navigation.anchorY = point.y;
+    }
+    SetFocus(window);
+}
+
+void OnButtonUp(CSynthEditor* editor, LPARAM lParam) {
+    ReleaseCapture();
+    if (editor == nullptr) return;
+    const POINT point = PointOf(lParam);
+    editor->Navigation().cursorX = point.x;
+    editor->Navigation().cursorY = point.y;
+    editor->Navigation().dragging = 0;
+    editor->ReleaseAllKeys();
+}
+
+void OnWheel(HWND window, CSynthEditor* editor, WPARAM wParam, LPARAM lParam) {
+    if (editor == nullptr) return;
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const POINT point = PointOf(lParam);
+    editor->Navigation().cursorX = point.x - bounds.left;
+    editor->Navigation().cursorY = point.y - bounds.top;
+    editor->Navigation().wheelNotches = static_cast<short>(HIWORD(wParam)) / kWheelNotch;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    CSynthEditor* editor = EditorOf(window);
+    switch (message) {
+        case WM_CREATE:
+            VS_LOG("Main Window Create, turning on timer");
+            SetTimer(window, kFrameTimerId, kFirstFramePeriodMs, nullptr);
+            return 0;
+        case WM_DESTROY:
+            KillTimer(window, kFrameTimerId);
+            VS_LOG("WndProc: WM_DESTROY");
+            return 0;
+        case WM_SETFOCUS:
+        case WM_CHANGEUISTATE:
+        case WM_UPDATEUISTATE:
+            return 0;
+        case WM_KILLFOCUS:
+            if (editor != nullptr) editor->ReleaseAllKeys();
+            return 0;
+        case WM_WINDOWPOSCHANGED:
+            LogPlacement(*reinterpret_cast<const WINDOWPOS*>(lParam));
+            if (editor != nullptr) editor->PositionWindows();
+            return 0;
+        case WM_TIMER:
+            if (editor != nullptr) editor->OnFrame(GetCapture() == window);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (editor != nullptr && GetCapture() == window &&
+                (wParam & (MK_LBUTTON | MK_RBUTTON)) != 0) {
+                const POINT point = PointOf(lParam);
+                editor->Navigation().cursorX = point.x;
+                editor->Navigation().cursorY = point.y;
+                editor->Navigation().dragging = 1;
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            OnButtonDown(window, editor, lParam);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            OnButtonUp(editor, lParam);
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnWheel(window, editor, wParam, lParam);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

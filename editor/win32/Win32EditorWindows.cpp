@@ -1,0 +1,173 @@
+// CWin32EditorWindows: what the editor's lifecycle asks of Win32, and the
+// factory that the module installs when it loads.
+#include "editor/win32/Win32EditorWindows.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "diag/Log.h"
+#include "editor/SynthEditor.h"
+#include "editor/win32/FaultSeam.h"
+#include "editor/win32/ValueText.h"
+#include "editor/win32/WindowProcs.h"
+#include "os/Folders.h"
+#include "render/d3d9/D3DRenderer.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr char kLogSource[] = "SynthEditor";
+constexpr int kViewWidth = 900;
+constexpr int kViewHeight = 400;
+
+HINSTANCE Module() {
+    return static_cast<HINSTANCE>(os::ModuleInstance());
+}
+
+HWND Hwnd(os::WindowHandle window) {
+    return static_cast<HWND>(window);
+}
+
+std::unique_ptr<CEditorWindows> MakeWin32Windows(CSynthEditor& editor) {
+    return std::make_unique<CWin32EditorWindows>(editor);
+}
+
+// Every editor made in this module draws into real windows.
+const bool gInstalled = (SetEditorWindowsFactory(&MakeWin32Windows), true);
+
+}  // namespace
+
+const DrawingSet* DrawingSetOf(CSynthEditor& editor) {
+    return static_cast<CWin32EditorWindows&>(editor.Windows()).Drawing();
+}
+
+CWin32EditorWindows::CWin32EditorWindows(CSynthEditor& editor) : editor_(editor) {}
+
+CWin32EditorWindows::~CWin32EditorWindows() {
+    DestroyRenderer();
+}
+
+bool CWin32EditorWindows::RegisterViewClass() {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(Module(), kMainViewClass, &existing)) return true;
+    if (FaultInjected("register")) return false;
+    WNDCLASSEXA viewClass{};
+    viewClass.cbSize = sizeof viewClass;
+    viewClass.style = CS_HREDRAW | CS_VREDRAW;
+    viewClass.lpfnWndProc = MainViewProc;
+    viewClass.cbWndExtra = 8;
+    viewClass.hInstance = Module();
+    viewClass.hCursor = LoadCursor(nullptr, IDC_HAND);
+    viewClass.lpszClassName = kMainViewClass;
+    return RegisterClassExA(&viewClass) != 0;
+}
+
+void CWin32EditorWindows::UnregisterViewClass() {
+    UnregisterClassA(kMainViewClass, Module());
+}
+
+os::WindowHandle CWin32EditorWindows::CreateMainView(os::WindowHandle parent) {
+    if (FaultInjected("window")) return nullptr;
+    HWND view = CreateWindowExA(0, kMainViewClass, "Vantoscope", WS_CHILD, 0, 0, kViewWidth,
+                                kViewHeight, Hwnd(parent), nullptr, Module(), nullptr);
+    if (view != nullptr)
+        SetWindowLongPtrA(view, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&editor_));
+    return view;
+}
+
+os::WindowHandle CWin32EditorWindows::CreateControlsDialog(os::WindowHandle parent) {
+    if (FaultInjected("controls")) return nullptr;
+    HWND dialog = CreateDialogParamA(Module(), MAKEINTRESOURCEA(IDD_CONTROLS), Hwnd(parent),
+                                     ControlsDlgProc, 0);
+    if (dialog != nullptr) SetPropA(dialog, kControlsEditorProperty, &editor_);
+    return dialog;
+}
+
+os::WindowHandle CWin32EditorWindows::CreateSettingsDialog(os::WindowHandle parent) {
+    HWND dialog = CreateDialogParamA(Module(), MAKEINTRESOURCEA(IDD_SETTINGS), Hwnd(parent),
+                                     SettingsDlgProc, 0);
+    if (dialog != nullptr) SetPropA(dialog, kSettingsEditorProperty, &editor_);
+    return dialog;
+}
+
+void CWin32EditorWindows::DestroyWindow(os::WindowHandle window) {
+    ::DestroyWindow(Hwnd(window));
+}
+
+void CWin32EditorWindows::ShowWindow(os::WindowHandle window, bool show) {
+    if (window != nullptr) ::ShowWindow(Hwnd(window), show ? SW_SHOW : SW_HIDE);
+}
+
+void CWin32EditorWindows::MoveWindow(os::WindowHandle window, int x, int y, int width, int height) {
+    SetWindowPos(Hwnd(window), nullptr, x, y, width, height, SWP_NOZORDER);
+}
+
+void CWin32EditorWindows::SetFocus(os::WindowHandle window) {
+    if (window != nullptr) ::SetFocus(Hwnd(window));
+}
+
+void CWin32EditorWindows::EndDialog(os::WindowHandle dialog, intptr_t result) {
+    if (dialog != nullptr) ::EndDialog(Hwnd(dialog), result);
+}
+
+void CWin32EditorWindows::SendCommand(os::WindowHandle dialog, int controlId) {
+    HWND control = GetDlgItem(Hwnd(dialog), controlId);
+    SendMessageA(Hwnd(dialog), WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+void CWin32EditorWindows::ShowItem(os::WindowHandle dialog, int controlId, bool show) {
+    ::ShowWindow(GetDlgItem(Hwnd(dialog), controlId), show ? SW_SHOW : SW_HIDE);
+}
+
+void CWin32EditorWindows::AttachValueText(CParamControl& parameter) {
+    AttachValueTextControl(parameter);
+}
+
+void CWin32EditorWindows::CreateDrawingSet() {
+    if (!drawingSet_) drawingSet_ = std::make_unique<DrawingSet>();
+}
+
+bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view,
+                                         std::vector<CEditorListener*>& syncList) {
+    renderer_ = std::make_unique<CD3DRenderer>();
+    if (FaultInjected("renderer") || !renderer_->Setup(view)) return false;
+    // The display components, in drawing order: on-screen log, frame-rate
+    // text, waterfall, meter, bar graph. Each is added to the renderer and
+    // its listener to syncList as it is created here.
+    syncList.push_back(renderer_.get());
+    return true;
+}
+
+void CWin32EditorWindows::RenderFrame() {
+    if (renderer_) renderer_->RenderFrame();
+}
+
+void CWin32EditorWindows::NotifySettingsApplied() {
+    if (!renderer_) return;
+    for (const auto& component : renderer_->Components()) {
+        component->OnSettingsApplied(renderer_->Device());
+    }
+}
+
+void CWin32EditorWindows::DestroyRenderer() {
+    renderer_.reset();
+}
+
+void CWin32EditorWindows::SetFrameTimer(os::WindowHandle view, int32_t periodMs) {
+    if (view != nullptr) SetTimer(Hwnd(view), kFrameTimerId, static_cast<UINT>(periodMs), nullptr);
+}
+
+bool CWin32EditorWindows::IsKeyDown(int32_t virtualKey) {
+    return GetAsyncKeyState(virtualKey) != 0;
+}
+
+void CWin32EditorWindows::OpenDocument(os::WindowHandle owner, const std::string& target) {
+    VS_LOG("Opening " << target);
+    if (FaultInjected("browser")) return;
+    // The shell may hand the page over through COM; its result does not
+    // matter when COM is already set up on this thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    ShellExecuteA(Hwnd(owner), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}

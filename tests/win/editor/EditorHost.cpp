@@ -1,0 +1,170 @@
+// EditorHost: the host window, the instances and the capture helpers.
+#include "tests/win/editor/EditorHost.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kHostClass[] = "EditorTestHostWindow";
+
+void RegisterHostClass() {
+    WNDCLASSEXA hostClass{};
+    hostClass.cbSize = sizeof hostClass;
+    hostClass.lpfnWndProc = DefWindowProcA;
+    hostClass.hInstance = GetModuleHandleA(nullptr);
+    hostClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH));
+    hostClass.lpszClassName = kHostClass;
+    RegisterClassExA(&hostClass);
+}
+
+// "SynthEditor(123) : text\n" gives "text"; errors keep their banner off.
+std::string MessageOf(const std::string& line) {
+    const size_t separator = line.find(") : ");
+    std::string text = separator == std::string::npos ? line : line.substr(separator + 4);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    const size_t gle = text.find(" GLE:");
+    if (gle != std::string::npos) text.erase(gle);
+    return text;
+}
+
+}  // namespace
+
+void EditorHost::SetUp() {
+    RegisterHostClass();
+    RECT frame{0, 0, kHostWidth, kHostHeight};
+    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
+    parent_ = CreateWindowExA(0, kHostClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
+                              frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(parent_, nullptr);
+    module_ = std::make_unique<CPluginModule>(CPluginModule::ProgramFolder() + ModuleName());
+    ASSERT_TRUE(module_->IsLoaded()) << ModuleName();
+    effect_ = NewInstance();
+    ASSERT_NE(effect_, nullptr);
+}
+
+void EditorHost::TearDown() {
+    for (AEffect* effect : instances_) {
+        if (Editor(effect).IsOpen()) Dispatch(effect, effEditClose);
+        effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+    }
+    instances_.clear();
+    module_.reset();
+    DestroyWindow(parent_);
+    Pump(20);
+    const std::vector<std::string> errors = errorBoxes_.Errors();
+    ASSERT_EQ(errors.size(), expectedErrors_.size()) << "unexpected or missing error boxes";
+    for (size_t i = 0; i < errors.size(); ++i) {
+        EXPECT_NE(errors[i].find(expectedErrors_[i]), std::string::npos) << errors[i];
+    }
+}
+
+AEffect* EditorHost::NewInstance() {
+    AEffect* effect = module_->Instantiate(&CHostCallRecorder::Callback);
+    if (effect != nullptr) {
+        instances_.push_back(effect);
+        effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, 44100.0f);
+        effect->dispatcher(effect, effSetBlockSize, 0, 512, nullptr, 0.0f);
+    }
+    return effect;
+}
+
+VstIntPtr EditorHost::Dispatch(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                               void* ptr) {
+    return effect->dispatcher(effect, opcode, index, value, ptr, 0.0f);
+}
+
+void EditorHost::OpenEditor(AEffect* effect) {
+    ASSERT_EQ(Dispatch(effect ? effect : effect_, effEditOpen, 0, 0, parent_), 1);
+    Pump(30);
+}
+
+void EditorHost::CloseEditor(AEffect* effect) {
+    ASSERT_EQ(Dispatch(effect ? effect : effect_, effEditClose), 1);
+    Pump(10);
+}
+
+ERect EditorHost::EditorRect() {
+    ERect* rect = nullptr;
+    EXPECT_EQ(Dispatch(effEditGetRect, 0, 0, &rect), 1);
+    return rect != nullptr ? *rect : ERect{};
+}
+
+void EditorHost::Pump(int milliseconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    do {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(1);
+    } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+CSynthEditor& EditorHost::Editor(AEffect* effect) {
+    return *static_cast<CVstPlugin*>((effect ? effect : effect_)->object)->Engine()->Editor();
+}
+
+std::string EditorHost::Caption(HWND dialog, int id) {
+    char text[256] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void EditorHost::Click(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    Pump(5);
+}
+
+void EditorHost::Command(HWND dialog, int id) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool EditorHost::IsViewClassRegistered() const {
+    WNDCLASSEXA viewClass{};
+    viewClass.cbSize = sizeof viewClass;
+    return GetClassInfoExA(GetModuleHandleA(ModuleName().c_str()), "OR_GUI_MAIN_WINDOW",
+                           &viewClass) != 0;
+}
+
+std::vector<std::string> EditorHost::LoggedFrom(const std::string& first) const {
+    std::vector<std::string> texts;
+    for (const std::string& line : debugOutput_.Lines()) {
+        const std::string text = MessageOf(line);
+        if (texts.empty() && text != first) continue;
+        if (text.rfind("WM_WINDOWPOSCHANGED", 0) == 0) continue;
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+CapturedImage EditorHost::CaptureClientArea() const {
+    RECT client;
+    GetClientRect(parent_, &client);
+    CapturedImage image;
+    image.width = client.right;
+    image.height = client.bottom;
+    HDC windowDc = GetDC(parent_);
+    HDC memoryDc = CreateCompatibleDC(windowDc);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, image.width, image.height);
+    const HGDIOBJ previous = SelectObject(memoryDc, bitmap);
+    BitBlt(memoryDc, 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
+    SelectObject(memoryDc, previous);
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = -image.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+    GetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memoryDc);
+    ReleaseDC(parent_, windowDc);
+    return image;
+}

@@ -1,0 +1,430 @@
+// The editor inside a host window through the real module: its windows and
+// their places, class sharing, open/close cycles under audio, every control
+// of the panel, the value texts, the settings dialog, the logs, and a
+// picture of the whole editor.
+#include "tests/win/editor/EditorHost.h"
+#include "tools/host/FrameCapture.h"
+
+#include <psapi.h>
+
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+// Parameter and control numbers as the panel's template has them.
+constexpr int kCameraX = 0, kYaw = 3, kPitch = 4, kAxis = 5, kHold = 7;
+
+RECT RectInParent(HWND window, HWND parent) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void ExpectRect(const RECT& rect, int left, int top, int right, int bottom, const char* what) {
+    EXPECT_EQ(rect.left, left) << what;
+    EXPECT_EQ(rect.top, top) << what;
+    EXPECT_EQ(rect.right, right) << what;
+    EXPECT_EQ(rect.bottom, bottom) << what;
+}
+
+size_t CountCalls(const std::vector<HostCall>& calls, VstInt32 opcode, VstInt32 index) {
+    size_t count = 0;
+    for (const HostCall& call : calls) count += call.opcode == opcode && call.index == index;
+    return count;
+}
+
+using EditorWindows = EditorHost;
+
+TEST_F(EditorWindows, OccupyTheHostWindowAndLeaveItEmpty) {
+    const ERect closed = EditorRect();
+    EXPECT_EQ(closed.right, 900);
+    EXPECT_EQ(closed.bottom, 600);
+    OpenEditor();
+
+    const HWND view = MainView();
+    ASSERT_NE(view, nullptr);
+    char className[64] = {};
+    GetClassNameA(view, className, sizeof className);
+    EXPECT_STREQ(className, "OR_GUI_MAIN_WINDOW");
+    EXPECT_EQ(GetWindowLongA(view, GWL_STYLE) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
+    ExpectRect(RectInParent(view, parent_), 0, 0, 900, 400, "main view");
+    ASSERT_NE(Controls(), nullptr);
+    EXPECT_EQ(GetParent(Controls()), parent_);
+    EXPECT_TRUE(IsWindowVisible(Controls()));
+    ExpectRect(RectInParent(Controls(), parent_), 0, 400, 900, 600, "controls panel");
+
+    const HWND settings = SettingsDialog();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_EQ(GetWindow(settings, GW_OWNER), parent_) << "a pop-up owned by the host window";
+    EXPECT_FALSE(IsWindowVisible(settings));
+    EXPECT_EQ(Caption(settings, 0), "");
+    char title[64] = {};
+    GetWindowTextA(settings, title, sizeof title);
+    EXPECT_STREQ(title, "Vantoscope Settings");
+
+    // New children go below their older siblings: the view on top, then
+    // the panel, and nothing else in the host window.
+    EXPECT_EQ(GetWindow(parent_, GW_CHILD), view);
+    EXPECT_EQ(GetWindow(view, GW_HWNDNEXT), Controls());
+    EXPECT_EQ(GetWindow(Controls(), GW_HWNDNEXT), nullptr);
+
+    const ERect open = EditorRect();
+    EXPECT_EQ(open.left, 0);
+    EXPECT_EQ(open.top, 0);
+    EXPECT_EQ(open.right, 900);
+    EXPECT_EQ(open.bottom, 600);
+    SetWindowPos(view, nullptr, 10, 20, 900, 400, SWP_NOZORDER);
+    Pump(10);
+    const ERect moved = EditorRect();
+    EXPECT_EQ(moved.top, 20);
+    EXPECT_EQ(moved.bottom, 620) << "the view's bottom plus the panel";
+    // The panel keeps its own left and goes to the view's bottom.
+    ExpectRect(RectInParent(Controls(), parent_), 0, 420, 900, 620, "panel follows the view");
+
+    CloseEditor();
+    EXPECT_EQ(GetWindow(parent_, GW_CHILD), nullptr);
+    EXPECT_EQ(GetWindow(settings, GW_OWNER), nullptr) << "settings dialog destroyed";
+    EXPECT_FALSE(IsViewClassRegistered());
+    const ERect after = EditorRect();
+    EXPECT_EQ(after.right, 900);
+    EXPECT_EQ(after.bottom, 600);
+}
+
+TEST_F(EditorWindows, LogOpenAndCloseInOrder) {
+    OpenEditor();
+    const std::vector<std::string> open = LoggedFrom("***effEditOpen");
+    const std::vector<std::string> expectedOpen = {
+        "***effEditOpen",
+        "CSynthEditor: Open",
+        "CSynthEditor: CreateWindow",
+        "Main Window Create, turning on timer",
+        "Creating controls window",
+        "Controls Create",
+        "Creating settings window",
+        "Settings Window Create",
+        "Created Dialogs",
+        "Creating CD3DRenderer",
+        "Showing all windows",
+        "ControlsDlgProc: show window",
+    };
+    EXPECT_EQ(open, expectedOpen);
+
+    CloseEditor();
+    const std::vector<std::string> expectedClose = {
+        "***effEditClose",
+        "CSynth: Editor Close",
+        "CSynthEditor Close",
+        "CD3DRenderer: Destroying",
+        "CD3DRenderer: Destroyed",
+        "CSynthEditor close settings",
+        "SettingsDlgProc: WM_DESTROY",
+        "CSynthEditor close controls",
+        "ControlsDlgProc: WM_DESTROY",
+        "Deleting Brush as closing last dialog",
+        "CSynthEditor close main window",
+        "WndProc: WM_DESTROY",
+        "CSynthEditor close parameters",
+        "CSynthEditor Close DONE",
+        "CSynth: Editor Close Done",
+    };
+    EXPECT_EQ(LoggedFrom("***effEditClose"), expectedClose);
+}
+
+TEST_F(EditorWindows, TwoInstancesShareOneClassUntilTheLastCloses) {
+    AEffect* second = NewInstance();
+    ASSERT_NE(second, nullptr);
+    OpenEditor();
+    OpenEditor(second);
+    EXPECT_TRUE(IsViewClassRegistered());
+    CloseEditor();
+    EXPECT_TRUE(IsViewClassRegistered()) << "the second editor still uses it";
+    // A close without an open must not count: the class would outlive the
+    // last editor.
+    CloseEditor();
+    CloseEditor(second);
+    EXPECT_FALSE(IsViewClassRegistered());
+    OpenEditor();
+    EXPECT_TRUE(IsViewClassRegistered());
+    CloseEditor();
+    EXPECT_FALSE(IsViewClassRegistered());
+}
+
+TEST_F(EditorWindows, ClosingThePluginWithTheEditorOpenTakesTheWindowsAlong) {
+    OpenEditor();
+    Dispatch(effClose);
+    instances_.clear();
+    Pump(100);  // timer ticks would reach a deleted editor
+    EXPECT_EQ(GetWindow(parent_, GW_CHILD), nullptr);
+    EXPECT_FALSE(IsViewClassRegistered());
+}
+
+TEST_F(EditorWindows, TwentyCyclesUnderAudioLeakNoWindowsGdiObjectsOrMemory) {
+    std::atomic<bool> running{true};
+    std::thread audio([this, &running] {
+        std::vector<float> left(256, 0.25f), right(256, -0.25f), outLeft(256), outRight(256);
+        float* inputs[] = {left.data(), right.data()};
+        float* outputs[] = {outLeft.data(), outRight.data()};
+        while (running) effect_->processReplacing(effect_, inputs, outputs, 256);
+    });
+    OpenEditor();  // the drawing set stays for the editor's life
+    CloseEditor();
+    const HANDLE process = GetCurrentProcess();
+    const DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
+    const DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                         sizeof memory);
+    const SIZE_T privateBefore = memory.PrivateUsage;
+    // Wine may not count GUI objects; the fonts each open makes for its
+    // value texts are checked one by one.
+    std::vector<HGDIOBJ> underlinedFonts;
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        OpenEditor();
+        ASSERT_NE(MainView(), nullptr) << cycle;
+        for (int id : {1012, 1021, 1044}) {
+            underlinedFonts.push_back(GetPropA(Item(id), "Should_Underlines"));
+            ASSERT_EQ(GetObjectType(underlinedFonts.back()), static_cast<DWORD>(OBJ_FONT));
+        }
+        CloseEditor();
+        ASSERT_EQ(GetWindow(parent_, GW_CHILD), nullptr) << cycle;
+    }
+    for (HGDIOBJ font : underlinedFonts) EXPECT_EQ(GetObjectType(font), 0u) << "font deleted";
+    running = false;
+    audio.join();
+    EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
+    EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), userBefore);
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                         sizeof memory);
+    EXPECT_LT(memory.PrivateUsage, privateBefore + 4 * 1024 * 1024)
+        << "twenty cycles may not keep megabytes";
+}
+
+class ControlsPanel : public EditorHost {
+protected:
+    void SetUp() override {
+        EditorHost::SetUp();
+        OpenEditor();
+        ASSERT_NE(Controls(), nullptr);
+        host_.Clear();
+    }
+};
+
+TEST_F(ControlsPanel, PresetButtonsMoveTheCameraAndTellTheHost) {
+    const auto& presets = Settings().CameraPresets();
+    EXPECT_FLOAT_EQ(Value(kPitch), presets[CSettings::kReset].pitchDeg) << "open resets the camera";
+    const std::pair<int, int> buttons[] = {{1006, CSettings::kLows},  {1008, CSettings::kHighs},
+                                           {1009, CSettings::kBack},  {1010, CSettings::kRight},
+                                           {1016, CSettings::kAbove}, {1005, CSettings::kReset}};
+    for (const auto& [id, preset] : buttons) {
+        host_.Clear();
+        Click(id);
+        EXPECT_FLOAT_EQ(Value(0), presets[preset].x) << id;
+        EXPECT_FLOAT_EQ(Value(2), presets[preset].z) << id;
+        EXPECT_FLOAT_EQ(Value(kYaw), presets[preset].yawDeg) << id;
+        EXPECT_GE(CountCalls(host_.Calls(), audioMasterAutomate, kCameraX), 1u) << id;
+    }
+    char x[16];
+    std::snprintf(x, sizeof x, "%3.2f", static_cast<double>(presets[CSettings::kReset].x));
+    EXPECT_EQ(Caption(1021), x);
+}
+
+TEST_F(ControlsPanel, MinusAndPlusStepTheirParameterAndShowIt) {
+    const struct {
+        int minus, plus, parameter;
+        float step;
+    } steppers[] = {{1022, 1023, 0, 10},  {1025, 1026, 1, 10},  {1028, 1029, 2, 10},
+                    {1019, 1020, 3, 1},   {1011, 1017, 4, 1},   {1042, 1043, 6, 10},
+                    {1045, 1046, 7, 100}, {1030, 1031, 8, 100}, {1034, 1035, 5, 5}};
+    for (const auto& s : steppers) {
+        const float before = Value(s.parameter);
+        host_.Clear();
+        Command(Controls(), s.plus);  // the frequency's buttons hide in the debug pane
+        EXPECT_FLOAT_EQ(Value(s.parameter), before + s.step) << s.plus;
+        EXPECT_EQ(CountCalls(host_.Calls(), audioMasterAutomate, s.parameter), 1u) << s.plus;
+        Command(Controls(), s.minus);
+        EXPECT_FLOAT_EQ(Value(s.parameter), before) << s.minus;
+    }
+    Click(1020);
+    EXPECT_EQ(Caption(1018), std::to_string(static_cast<int>(Value(kYaw))));
+}
+
+TEST_F(ControlsPanel, TogglesFlipTheirFlagsAndModesCycleTheirCaptions) {
+    const std::pair<int, DisplayFlag> toggles[] = {
+        {1002, kFlagFreeze}, {1003, kFlagPeakHold}, {1014, kFlagFrequenciesInHertz},
+        {1054, kFlag2dView}, {1055, kFlagLabels},   {1066, kFlagMeter}};
+    for (const auto& [id, flag] : toggles) {
+        const bool before = Editor().Flag(flag);
+        Click(id);
+        EXPECT_NE(Editor().Flag(flag), before) << id;
+        Click(id);
+        EXPECT_EQ(Editor().Flag(flag), before) << id;
+    }
+    Command(Controls(), 1078);
+    EXPECT_TRUE(Editor().Flag(kFlagLogShown));
+
+    const char* fills[] = {"Wireframe", "Points", "Solid"};
+    for (int press = 0; press < 3; ++press) {
+        Click(1001);
+        EXPECT_EQ(Caption(1001), fills[press]);
+        EXPECT_EQ(Editor().Fill(), (press + 1) % 3);
+    }
+    const char* generators[] = {"Noise", "Tone", "Off"};
+    for (int press = 0; press < 3; ++press) {
+        Command(Controls(), 1053);
+        EXPECT_EQ(Caption(1053), generators[press]);
+        EXPECT_EQ(Editor().Flag(kFlagNoiseOn), press == 0);
+        EXPECT_EQ(Editor().Flag(kFlagToneOn), press == 1);
+    }
+    EXPECT_TRUE(IsWindowEnabled(Item(1033))) << "binding leaves the Axis text enabled";
+    EXPECT_FALSE(Editor().ControlsParameters()[kAxis]->IsEnabled());
+    Click(1013);
+    EXPECT_TRUE(Editor().ControlsParameters()[kAxis]->IsEnabled());
+    Click(1013);
+    EXPECT_FALSE(IsWindowEnabled(Item(1033)));
+    EXPECT_FALSE(IsWindowEnabled(Item(1035)));
+    EXPECT_EQ(Caption(1077), "Version: 0.81");
+    Click(1065);  // Reset Stats: nothing visible here, but no error either
+}
+
+TEST_F(ControlsPanel, UserPresetsAndReferencesUnlockTheirButtons) {
+    EXPECT_FALSE(IsWindowEnabled(Item(1062)));
+    Click(1023);  // X up
+    const float storedX = Value(kCameraX);
+    Click(1058);  // store user preset 2
+    EXPECT_TRUE(IsWindowEnabled(Item(1062)));
+    Click(1005);
+    EXPECT_NE(Value(kCameraX), storedX);
+    Click(1062);
+    EXPECT_FLOAT_EQ(Value(kCameraX), storedX);
+
+    EXPECT_FALSE(IsWindowEnabled(Item(1071)));
+    Click(1075);  // store reference C
+    EXPECT_TRUE(IsWindowEnabled(Item(1071)));
+    EXPECT_TRUE(Editor().Flag(kFlagReferenceC)) << "storing shows the trace";
+    Click(1075);
+    EXPECT_FALSE(Editor().Flag(kFlagReferenceC)) << "storing again toggles it as a click would";
+    Click(1071);
+    EXPECT_TRUE(Editor().Flag(kFlagReferenceC));
+}
+
+TEST_F(ControlsPanel, DraggingAValueTextChangesItAndBracketsTheEdit) {
+    const HWND text = Item(1044);  // "Peak hold", step 100
+    const float before = Value(kHold);
+    SendMessageA(text, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(text, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+    SendMessageA(text, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 4));
+    SendMessageA(text, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 3));
+    SendMessageA(text, WM_LBUTTONUP, 0, MAKELPARAM(5, 3));
+    EXPECT_FLOAT_EQ(Value(kHold), before + 300) << "three pixels up";
+    EXPECT_EQ(CountCalls(host_.Calls(), audioMasterBeginEdit, kHold), 1u);
+    EXPECT_EQ(CountCalls(host_.Calls(), audioMasterEndEdit, kHold), 1u);
+    EXPECT_EQ(Caption(1044), std::to_string(static_cast<int>(before + 300)));
+
+    SendMessageA(text, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3));
+    SendMessageA(text, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(text, WM_MOUSEMOVE, MK_LBUTTON | MK_CONTROL, MAKELPARAM(5, 5));
+    SendMessageA(text, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FLOAT_EQ(Value(kHold), before + 100 - 1) << "down two pixels, then 1 with Ctrl";
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetPropA(text, "Should_Colour"), reinterpret_cast<HANDLE>(1));
+}
+
+TEST_F(ControlsPanel, SettingsDialogLoadsAppliesAndRebindsKeys) {
+    Click(1067);
+    const HWND settings = SettingsDialog();
+    EXPECT_TRUE(IsWindowVisible(settings));
+    const std::pair<int, const char*> keys[] = {{1082, "W"}, {1085, "A"}, {1088, "E"},
+                                                {1091, "A"}, {1097, "D"}, {1094, "S"}};
+    for (const auto& [id, name] : keys) EXPECT_EQ(Caption(settings, id), name) << id;
+    EXPECT_EQ(Caption(settings, 1069), "60");
+    EXPECT_EQ(Caption(settings, 1072), "off") << "0.11 per block loads as the maximum";
+
+    host_.Clear();
+    const HWND maxFps = GetDlgItem(settings, 1069);
+    SendMessageA(maxFps, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageA(maxFps, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 2));
+    SendMessageA(maxFps, WM_LBUTTONUP, 0, MAKELPARAM(3, 2));
+    EXPECT_EQ(Caption(settings, 1069), "70") << "one pixel up, one step of 10";
+    EXPECT_TRUE(host_.Calls().empty()) << "settings are no host parameters";
+    Click(settings, 1070);
+    Click(settings, 1071);  // Max FPS up
+    Click(settings, 1084);  // Forward key W -> X
+    EXPECT_EQ(Caption(settings, 1082), "X");
+    EXPECT_EQ(Settings().maxFrameRate, 60) << "nothing applies before Apply";
+    Click(settings, 1081);
+    EXPECT_EQ(Settings().maxFrameRate, 70);
+    EXPECT_FLOAT_EQ(Settings().levelFallPerBlock.load(), 1.0f);
+    EXPECT_EQ(Dispatch(effEditKeyDown, 'x'), 1);
+    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 1);
+    EXPECT_EQ(Dispatch(effEditKeyUp, 'w'), 0) << "W drives nothing any more";
+    EXPECT_EQ(Dispatch(effEditKeyUp, 'x'), 1);
+
+    Click(settings, 1100);  // Show Debug Pane in Editor
+    EXPECT_TRUE(IsWindowVisible(Item(1053)));
+    EXPECT_FALSE(IsWindowVisible(Item(1082)));
+    EXPECT_TRUE(Settings().showDebugPane);
+    Click(settings, 1065);  // Close applies and hides
+    EXPECT_FALSE(IsWindowVisible(settings));
+
+    CloseEditor();
+    OpenEditor();
+    EXPECT_FALSE(IsWindowVisible(Item(1053))) << "a new panel hides the debug pane";
+    EXPECT_FALSE(Editor().Flag(kFlagDebugPane)) << "and its button agrees";
+    EXPECT_EQ(Caption(1082).rfind("To navigate move the mouse", 0), 0u);
+}
+
+TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
+    const HWND view = MainView();
+    CSynthEditor::NavigationState& navigation = Editor().Navigation();
+    SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 50));
+    EXPECT_EQ(GetCapture(), view);
+    EXPECT_EQ(navigation.anchorX, 100);
+    SendMessageA(view, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(130, 40));
+    EXPECT_EQ(navigation.dragging, 1);
+    EXPECT_EQ(navigation.cursorX, 130);
+    Dispatch(effEditKeyDown, 'w');
+    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 1);
+    SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(130, 40));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(navigation.dragging, 0);
+    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 0) << "a release stops every key move";
+
+    RECT bounds;
+    GetWindowRect(view, &bounds);
+    SendMessageA(view, WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA + 40),
+                 MAKELPARAM(bounds.left + 7, bounds.top + 9));
+    EXPECT_EQ(navigation.wheelNotches, 2);
+    EXPECT_EQ(navigation.cursorX, 7);
+    SendMessageA(view, WM_MOUSEWHEEL, MAKEWPARAM(0, -100), MAKELPARAM(bounds.left, bounds.top));
+    EXPECT_EQ(navigation.wheelNotches, 0) << "less than a notch replaces the count with 0";
+
+    Dispatch(effEditKeyDown, 'd');
+    SendMessageA(view, WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(Editor().KeyHeld()[kActionMoveRight], 0) << "focus loss stops the motion";
+}
+
+TEST_F(ControlsPanel, ScreenshotOfTheWholeEditor) {
+    CFrameCapture frames;  // the view's Direct3D frames, which GDI may miss
+    ASSERT_TRUE(frames.Installed());
+    Click(1002);  // Freeze and Meter on: their indicators light up
+    Click(1066);
+    RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const DWORD deadline = GetTickCount() + 3000;
+    while (frames.FramesPresented() < 3 && GetTickCount() < deadline) Pump(20);
+    CapturedImage editor = CaptureClientArea();
+    ASSERT_EQ(editor.width, kHostWidth);
+    ASSERT_EQ(editor.height, kHostHeight);
+    const CapturedImage view = frames.LastFrame();
+    ASSERT_FALSE(view.Empty()) << "the view presents frames";
+    EXPECT_EQ(view.width, 900);
+    EXPECT_EQ(view.height, 400);
+    PasteImage(editor, view, 0, 0);
+    const std::string folder = CPluginModule::ProgramFolder() + "..\\screenshots";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_TRUE(SavePng(editor, folder + "\\editor.png"));
+}
+
+}  // namespace
