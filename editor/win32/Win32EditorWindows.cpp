@@ -11,6 +11,12 @@
 #include "editor/win32/ValueText.h"
 #include "editor/win32/WindowProcs.h"
 #include "os/Folders.h"
+#include "plugin/VstPlugin.h"
+#include "render/d3d9/D3DDrawBarGraph2D.h"
+#include "render/d3d9/D3DDrawFPS.h"
+#include "render/d3d9/D3DDrawLog.h"
+#include "render/d3d9/D3DDrawMeter.h"
+#include "render/d3d9/D3DDrawWaterGraph.h"
 #include "render/d3d9/D3DRenderer.h"
 #include "resources/resource.h"
 
@@ -133,11 +139,32 @@ bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view,
                                          std::vector<CEditorListener*>& syncList) {
     renderer_ = std::make_unique<CD3DRenderer>();
     if (FaultInjected("renderer") || !renderer_->Setup(view)) return false;
-    // The display components, in drawing order: on-screen log, frame-rate
-    // text, waterfall, meter, bar graph. Each is added to the renderer and
-    // its listener to syncList as it is created here.
+    // The display components in drawing order: the bar graph comes last so
+    // that the 2D view covers everything else in the screen-space pass.
+    CVstPlugin* plugin = editor_.Plugin();
+    CSpectrumStore* store = editor_.Store();
+    AddComponent(std::make_unique<CD3DDrawLog>(plugin), syncList);
+    AddComponent(std::make_unique<CD3DDrawFPS>(plugin), syncList);
+    auto waterfall =
+        std::make_unique<CD3DDrawWaterGraph>(*plugin->Settings(), *CVstPlugin::SharedTimer());
+    waterfall->SetStore(store);
+    AddComponent(std::move(waterfall), syncList);
+    auto meter = std::make_unique<CD3DDrawMeter>(plugin);
+    meter->SetStore(store);
+    AddComponent(std::move(meter), syncList);
+    auto barGraph = std::make_unique<CD3DDrawBarGraph2D>(plugin);
+    barGraph->SetStore(store);
+    AddComponent(std::move(barGraph), syncList);
     syncList.push_back(renderer_.get());
     return true;
+}
+
+template <typename Component>
+void CWin32EditorWindows::AddComponent(std::unique_ptr<Component> component,
+                                       std::vector<CEditorListener*>& syncList) {
+    CEditorListener* listener = component.get();
+    renderer_->AddComponent(component.release());
+    syncList.push_back(listener);
 }
 
 void CWin32EditorWindows::RenderFrame() {

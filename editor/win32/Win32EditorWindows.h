@@ -41,6 +41,12 @@ public:
     const DrawingSet* Drawing() const { return drawingSet_.get(); }
 
 private:
+    // Hands the component to the renderer and its listener to the frame's
+    // sync list.
+    template <typename Component>
+    void AddComponent(std::unique_ptr<Component> component,
+                      std::vector<CEditorListener*>& syncList);
+
     CSynthEditor& editor_;
     std::unique_ptr<DrawingSet> drawingSet_;
     std::unique_ptr<CD3DRenderer> renderer_;

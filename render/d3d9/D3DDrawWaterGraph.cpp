@@ -67,7 +67,7 @@ bool Fill(Buffer* buffer, const void* data, size_t bytes) {
 }  // namespace
 
 CD3DDrawWaterGraph::CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer)
-    : settings_(settings), timer_(timer) {}
+    : settings_(settings), timer_(timer), navigation_(timer.GetMilliseconds()) {}
 
 CD3DDrawWaterGraph::~CD3DDrawWaterGraph() = default;
 
@@ -327,10 +327,5 @@ void CD3DDrawWaterGraph::SyncFromEditor(CSynthEditor& editor) {
         display_.axisDepthPercent = static_cast<int>(axis->Value());
         display_.axisShown = axis->IsEnabled();
     }
-    const auto value = [&](int index) {
-        CParamControl* parameter = editor.ControlsParameter(index);
-        return parameter != nullptr ? parameter->Value() : 0.0f;
-    };
-    camera_.SetFromParameters(value(kParamCameraX), value(kParamCameraY), value(kParamCameraZ),
-                              value(kParamYaw), value(kParamPitch));
+    navigation_.Step(editor, settings_.controlSensitivity, camera_, timer_.GetMilliseconds());
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/CameraNavigation.h"
 #include "editor/EditorListener.h"
 #include "render/D3DCamera.h"
 #include "render/D3DComponent.h"
@@ -58,9 +59,9 @@ public:
     void OnDeviceLost() override;
     bool OnDeviceReset(IDirect3DDevice9* device) override;
 
-    // Copies the display flags and the "Axis" parameter, and points the
-    // camera where the camera parameters say. The navigation step that moves
-    // those parameters runs before, in the editor's frame.
+    // Copies the display flags and the "Axis" parameter, runs the camera
+    // navigation step (mouse drag, wheel and held keys move the camera
+    // parameters) and points the camera where those parameters say.
     void SyncFromEditor(CSynthEditor& editor) override;
 
     void SetDisplayState(const WaterfallDisplayState& state) { display_ = state; }
@@ -97,6 +98,7 @@ private:
     Matrix4 view_ = IdentityMatrix();
     Matrix4 projection_ = IdentityMatrix();
     CD3DCamera camera_;
+    CCameraNavigation navigation_;
     std::unique_ptr<CD3DBillboard> billboard_;
     std::unique_ptr<CWaterfallAxes> axes_;
     std::unique_ptr<CD3DLines3D> lines_;
