@@ -25,7 +25,8 @@ ensure_display() {
         if ! display_works "$DISPLAY"; then
             rm -f "/tmp/.X$number-lock" "/tmp/.X11-unix/X$number"
             setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-            for _ in $(seq 100); do display_works "$DISPLAY" && break; sleep 0.1; done
+            # A loaded machine can take well over ten seconds to bring it up.
+            for _ in $(seq 600); do display_works "$DISPLAY" && break; sleep 0.1; done
         fi
     ) 9>"/tmp/vantoscope-xvfb-$number.lock"
     display_works "$DISPLAY" || { echo "wine-run: no X display at $DISPLAY" >&2; exit 1; }
