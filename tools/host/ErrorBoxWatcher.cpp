@@ -20,10 +20,13 @@ BOOL CALLBACK CollectErrorBox(HWND window, LPARAM context) {
     GetWindowThreadProcessId(window, &processId);
     if (processId != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
     char className[64] = {};
-    char caption[64] = {};
     GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, caption, sizeof caption);
-    if (std::string(className) == "#32770" && std::string(caption) == "Error") {
+    // GetWindowText would send a message to the window's thread and wait for
+    // it, which hangs when that thread is the one joining this watcher; the
+    // internal call reads the stored caption without a message.
+    wchar_t caption[64] = {};
+    InternalGetWindowText(window, caption, 64);
+    if (std::string(className) == "#32770" && std::wstring(caption) == L"Error") {
         reinterpret_cast<FoundBoxes*>(context)->windows.push_back(window);
     }
     return TRUE;
