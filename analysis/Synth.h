@@ -38,8 +38,9 @@ public:
     void ProcessBlock(double** inputs, double** outputs, int32_t frames);
     void GenerateTestSignal(double** outputs, int32_t frames);
 
-    // User-interface thread. Open creates the store and lets the audio
-    // thread in last; close shuts the audio thread out first.
+    // User-interface thread. Open creates and initialises the store, opens
+    // the editor and lets the audio thread in last; close shuts the audio
+    // thread out first.
     void OnEditorOpen(os::WindowHandle parent);
     void OnEditorClose();
 

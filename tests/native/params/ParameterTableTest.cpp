@@ -6,10 +6,13 @@
 
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
-#include "tests/native/support/HostParameters.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
+
+const char* const kHostParameterNames[] = {"CX",   "CY",  "CZ",   "CYaw", "CPitch",
+                                           "Axis", "Ave", "Hold", "Freq"};
+const char* const kHostParameterLabels[] = {"M", "M", "M", "Deg", "Deg", "%", "ms", "ms", "Hz"};
 
 class ParameterTableTest : public PluginFixture {
 protected:

@@ -10,7 +10,6 @@
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
 #include "params/Settings.h"
-#include "tests/native/support/OpcodeAnswers.h"
 #include "tests/native/support/PluginFixture.h"
 
 namespace {
@@ -72,16 +71,33 @@ TEST_F(VstPluginTest, ConstructionLogsInOrderAndSettingsStartAt44100) {
     }
 }
 
-class DispatcherAnswers : public PluginFixture,
-                          public ::testing::WithParamInterface<OpcodeAnswer> {};
-
-TEST_P(DispatcherAnswers, AnswerAsPublished) {
-    const OpcodeAnswer& answer = GetParam();
-    EXPECT_EQ(Dispatch(answer.opcode, answer.index, answer.value), answer.expected) << answer.name;
+// What a fresh instance answers to the opcodes that take no buffer: the
+// answers a host acts on, and nothing for the opcodes it does not implement.
+TEST_F(VstPluginTest, DispatcherAnswersAsPublished) {
+    struct Answer {
+        VstInt32 opcode, index;
+        VstIntPtr value, expected;
+    };
+    const Answer answers[] = {
+        {effOpen, 0, 0, 0},
+        {effMainsChanged, 0, 1, 0},
+        {effIdentify, 0, 0, 0x4E764566},
+        {effCanBeAutomated, 8, 0, 1},
+        {effCanBeAutomated, 9, 0, 0},
+        {effCanBeAutomated, -1, 0, 0},
+        {effGetPlugCategory, 0, 0, 3},
+        {effGetVendorVersion, 0, 0, 810},
+        {effGetVstVersion, 0, 0, 2400},
+        {effGetCurrentMidiProgram, 0, 0, -1},
+        {effSetTotalSampleToProcess, 0, 123456, 123456},
+        {effSetBypass, 0, 1, 0},
+        {200, 0, 0, 0},
+        {-5, 0, 0, 0},
+    };
+    for (const Answer& a : answers) {
+        EXPECT_EQ(Dispatch(a.opcode, a.index, a.value), a.expected) << "opcode " << a.opcode;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Opcodes, DispatcherAnswers, ::testing::ValuesIn(kOpcodeAnswers),
-                         OpcodeAnswerName);
 
 TEST_F(VstPluginTest, IdentityStrings) {
     char text[256];
