@@ -9,7 +9,7 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "os/posix/TestHooks.h"
+#include "tests/native/support/FakeSystem.h"
 #include "render/LevelHeight.h"
 #include "tests/native/support/SettingsFixture.h"
 
