@@ -1,0 +1,17 @@
+// The torture run's command line: --seed, --seconds, --instances, --dll,
+// --editor-cycles.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct TortureOptions {
+    uint64_t seed = 1;
+    double seconds = 45.0;
+    int instances = 8;  // the largest group run at once, after a pair
+    int editorCycles = 100;
+    std::string dllPath;  // empty: Vantoscope.dll beside the program
+};
+
+// Fills options from argv; false (with a message on stderr) on a bad flag.
+bool ParseTortureOptions(int argc, char** argv, TortureOptions& options);

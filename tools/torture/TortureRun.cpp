@@ -1,0 +1,232 @@
+// CTortureRun: the first editor cycle loads Direct3D and fills caches that
+// stay for the life of the process, so resources are measured from a state
+// after one warm-up cycle, with no instance alive, to the same state at the
+// end.
+#include "tools/torture/TortureRun.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "tools/host/HostCallRecorder.h"
+#include "tools/host/PluginModule.h"
+#include "tools/torture/DispatcherFuzzer.h"
+#include "tools/torture/HostWindow.h"
+#include "tools/torture/HostedInstance.h"
+#include "tools/torture/ProcessChecker.h"
+#include "tools/torture/ResourceSnapshot.h"
+
+namespace {
+
+// Allowed growth between the warm state and the end of the run. The run
+// opens hundreds of windows and Direct3D devices; a leak of one object per
+// cycle exceeds these, allocator slack does not.
+constexpr uint64_t kPrivateBytesTolerance = 24ull << 20;
+constexpr uint32_t kGdiTolerance = 10;
+constexpr uint32_t kUserTolerance = 10;
+constexpr int kFuzzerSlot = 23;
+
+bool Before(DWORD deadline) {
+    return static_cast<LONG>(deadline - GetTickCount()) > 0;
+}
+
+}  // namespace
+
+CTortureRun::CTortureRun(const TortureOptions& options)
+    : options_(options),
+      random_(options.seed),
+      host_(std::make_unique<CHostCallRecorder>()),
+      dllPath_(options.dllPath.empty() ? CPluginModule::ProgramFolder() + "Vantoscope.dll"
+                                       : options.dllPath) {}
+
+CTortureRun::~CTortureRun() = default;
+
+void CTortureRun::Phase(const char* name, uint32_t budgetMs) {
+    std::printf("phase %-28s %6.1f s budget   %s\n", name, budgetMs / 1000.0,
+                ResourceSnapshot::Take().Describe().c_str());
+    std::fflush(stdout);
+}
+
+bool CTortureRun::Run() {
+    module_ = std::make_unique<CPluginModule>(dllPath_);
+    if (!module_->IsLoaded() || module_->Entry() == nullptr) {
+        std::printf("torture: cannot load %s or find VSTPluginMain\n", dllPath_.c_str());
+        return false;
+    }
+    std::printf("torture: %s, seed %llu, %.0f s, up to %d instances\n", dllPath_.c_str(),
+                static_cast<unsigned long long>(options_.seed), options_.seconds,
+                options_.instances);
+    const auto total = static_cast<uint32_t>(options_.seconds * 1000.0);
+    WarmUp();
+    const ResourceSnapshot warm = ResourceSnapshot::Take();
+    RunOpcodes(total * 30 / 100);
+    RunProcessing(total * 20 / 100);
+    RunEditorCycles(total * 25 / 100);
+    RunInstances(2, total * 10 / 100);
+    RunInstances(options_.instances, total * 15 / 100);
+    host_->Clear();
+    CHostWindow::PumpMessages(100);
+    const ResourceSnapshot end = ResourceSnapshot::Take();
+    resources_ = "warm: " + warm.Describe() + "\n  end:  " + end.Describe();
+    CheckGrowth("whole run", warm, end);
+    return true;
+}
+
+void CTortureRun::WarmUp() {
+    CHostedInstance instance(*module_, 0, findings_);
+    ++instancesCreated_;
+    if (!instance.IsValid()) {
+        findings_.Add("no instance", "VSTPluginMain returned null");
+        return;
+    }
+    instance.OpenEditor();
+    CHostWindow::PumpMessages(200);
+    instance.CloseEditor();
+}
+
+// One instance on one thread: every opcode with random arguments, parameter
+// writes and reads, and blocks of random sizes between them; now and then
+// the instance is closed and a new one made.
+void CTortureRun::RunOpcodes(uint32_t budgetMs) {
+    Phase("opcodes and parameters", budgetMs);
+    const DWORD deadline = GetTickCount() + budgetMs;
+    CProcessChecker checker(findings_);
+    while (Before(deadline)) {
+        CHostWindow parent(900, 600, 0);
+        CHostedInstance instance(*module_, 0, findings_);
+        ++instancesCreated_;
+        if (!instance.IsValid()) return;
+        CDispatcherFuzzer fuzzer(findings_, parent.Handle(), kFuzzerSlot);
+        for (int call = 0; call < 2000 && Before(deadline); ++call) {
+            const std::string context = "opcodes, call " + std::to_string(dispatcherCalls_) + ":";
+            const int64_t what = random_.Between(0, 9);
+            if (what < 6) {
+                fuzzer.CallDispatcher(instance.Effect(), random_, context);
+            } else if (what < 8) {
+                fuzzer.CallParameter(instance.Effect(), random_, context);
+            } else {
+                checker.Process(instance.Effect(), random_.BlockFrames(), random_, context);
+            }
+            ++dispatcherCalls_;
+            if (call % 50 == 0) CHostWindow::PumpMessages(0);
+        }
+        // The fuzzer may have left the editor open in parent; a host closes
+        // it before the window goes.
+        instance.Effect()->dispatcher(instance.Effect(), effEditClose, 0, 0, nullptr, 0.0f);
+        host_->Clear();
+    }
+    audioBlocks_ += checker.BlocksProcessed();
+}
+
+// Processing on an audio thread while the user-interface thread changes
+// parameters, reads their texts and, pausing the audio as a host does,
+// changes the sample rate and block size.
+void CTortureRun::RunProcessing(uint32_t budgetMs) {
+    Phase("processing thread", budgetMs);
+    const DWORD deadline = GetTickCount() + budgetMs;
+    CHostedInstance instance(*module_, 0, findings_);
+    ++instancesCreated_;
+    if (!instance.IsValid()) return;
+    CDispatcherFuzzer fuzzer(findings_, nullptr, kFuzzerSlot);
+    instance.StartAudio(random_.Next());
+    while (Before(deadline)) {
+        if (random_.Chance(0.02)) instance.ChangeFormat(random_);
+        fuzzer.CallParameter(instance.Effect(), random_, "processing:");
+        instance.PokeEditor(random_);
+        ++dispatcherCalls_;
+        Sleep(1);
+    }
+    instance.StopAudio();
+    audioBlocks_ += instance.BlocksProcessed();
+}
+
+// The editor opened into a fresh host window and closed again, many times,
+// with the audio thread running throughout.
+void CTortureRun::RunEditorCycles(uint32_t budgetMs) {
+    Phase("editor cycles", budgetMs);
+    const int cycles = options_.editorCycles;
+    const DWORD start = GetTickCount();
+    CHostedInstance instance(*module_, 0, findings_);
+    ++instancesCreated_;
+    if (!instance.IsValid()) return;
+    instance.StartAudio(random_.Next());
+    ResourceSnapshot early;
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        if (cycle == cycles / 10) early = ResourceSnapshot::Take();
+        // Spread what is left of the budget over the cycles still to come.
+        const DWORD spent = GetTickCount() - start;
+        const int openMs = spent < budgetMs ? (budgetMs - spent) / (cycles - cycle) : 0;
+        if (random_.Chance(0.1)) instance.ChangeFormat(random_);
+        instance.OpenEditor();
+        const DWORD until = GetTickCount() + static_cast<DWORD>(openMs);
+        do {
+            CHostWindow::PumpMessages(10);
+            instance.PokeEditor(random_);
+        } while (Before(until));
+        instance.CloseEditor();
+        CHostWindow::PumpMessages(0);
+        ++editorCycles_;
+        host_->Clear();
+    }
+    instance.StopAudio();
+    audioBlocks_ += instance.BlocksProcessed();
+    if (cycles >= 10) CheckGrowth("editor cycles", early, ResourceSnapshot::Take());
+}
+
+// Several instances at once, each with its own audio thread and editor
+// window; the user-interface thread opens, drives and closes all editors.
+void CTortureRun::RunInstances(int count, uint32_t budgetMs) {
+    const std::string name = std::to_string(count) + " instances at once";
+    Phase(name.c_str(), budgetMs);
+    const DWORD deadline = GetTickCount() + budgetMs;
+    std::vector<std::unique_ptr<CHostedInstance>> instances;
+    for (int number = 0; number < count; ++number) {
+        instances.push_back(std::make_unique<CHostedInstance>(*module_, number, findings_));
+        ++instancesCreated_;
+        if (!instances.back()->IsValid()) return;
+        instances.back()->ChangeFormat(random_);
+        instances.back()->StartAudio(random_.Next());
+    }
+    while (Before(deadline)) {
+        for (auto& instance : instances) instance->OpenEditor();
+        for (int round = 0; round < 10; ++round) {
+            CHostWindow::PumpMessages(10);
+            for (auto& instance : instances) instance->PokeEditor(random_);
+        }
+        for (auto& instance : instances) {
+            if (random_.Chance(0.3)) instance->ChangeFormat(random_);
+            instance->CloseEditor();
+            ++editorCycles_;
+        }
+        host_->Clear();
+    }
+    for (auto& instance : instances) {
+        instance->StopAudio();
+        audioBlocks_ += instance->BlocksProcessed();
+    }
+}
+
+void CTortureRun::CheckGrowth(const char* what, const ResourceSnapshot& before,
+                              const ResourceSnapshot& after) {
+    const std::string change =
+        std::string(what) + ": " + before.Describe() + " -> " + after.Describe();
+    if (after.privateBytes > before.privateBytes + kPrivateBytesTolerance) {
+        findings_.Add("memory growth", change);
+    }
+    if (after.gdiObjects > before.gdiObjects + kGdiTolerance) {
+        findings_.Add("GDI object growth", change);
+    }
+    if (after.userObjects > before.userObjects + kUserTolerance) {
+        findings_.Add("USER object growth", change);
+    }
+}
+
+void CTortureRun::PrintSummary() const {
+    std::printf("\nsummary (seed %llu)\n", static_cast<unsigned long long>(options_.seed));
+    std::printf("  instances created %d, dispatcher and parameter calls %lld,\n", instancesCreated_,
+                dispatcherCalls_);
+    std::printf("  audio blocks checked %lld, editor open/close cycles %d\n", audioBlocks_,
+                editorCycles_);
+    std::printf("  %s\n", resources_.c_str());
+}
