@@ -22,15 +22,17 @@ void RegisterHostClass() {
 
 }  // namespace
 
-CHostWindow::CHostWindow(int width, int height, int index) {
+CHostWindow::CHostWindow(void* parent, int x, int y, int width, int height) {
     RegisterHostClass();
+    const DWORD style = parent != nullptr
+                            ? WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS
+                            : WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
     RECT frame = {0, 0, width, height};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    const int offset = 20 * (index % 8);
-    window_ = CreateWindowExA(0, kClassName, "Vantoscope torture host", WS_OVERLAPPEDWINDOW, offset,
-                              offset, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (window_ != nullptr) ShowWindow(static_cast<HWND>(window_), SW_SHOWNOACTIVATE);
+    AdjustWindowRect(&frame, style, FALSE);
+    window_ =
+        CreateWindowExA(0, kClassName, "Vantoscope torture host", style, x, y,
+                        frame.right - frame.left, frame.bottom - frame.top,
+                        static_cast<HWND>(parent), nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 CHostWindow::~CHostWindow() {

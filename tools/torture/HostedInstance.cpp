@@ -17,11 +17,13 @@ const char kKeys[] = {'w', 'W', 's', 'a', 'd', 'e', 'q', ' ', '1', 0, '\x7f', '\
 
 }  // namespace
 
-CHostedInstance::CHostedInstance(const CPluginModule& module, int number, CFindings& findings)
+CHostedInstance::CHostedInstance(const CPluginModule& module, int number, void* hostWindow,
+                                 CFindings& findings)
     : effect_(nullptr),
       number_(number),
       name_("instance " + std::to_string(number)),
-      findings_(findings) {
+      findings_(findings),
+      hostWindow_(hostWindow) {
     CActivityBoard::Instance().Note(BoardSlot(0), "%s: VSTPluginMain", name_.c_str());
     effect_ = module.Instantiate(&CHostCallRecorder::Callback);
     CActivityBoard::Instance().Retire(BoardSlot(0));
@@ -38,11 +40,10 @@ CHostedInstance::~CHostedInstance() {
     StopAudio();
     Dispatch(effMainsChanged, 0, 0);
     Dispatch(effClose);
-    window_.reset();
 }
 
 void* CHostedInstance::Window() const {
-    return window_ ? window_->Handle() : nullptr;
+    return frame_ ? frame_->Handle() : nullptr;
 }
 
 int CHostedInstance::BoardSlot(int offset) const {
@@ -93,8 +94,9 @@ void CHostedInstance::OpenEditor() {
     Dispatch(effEditGetRect, 0, 0, &rect);
     const int width = rect != nullptr ? rect->right - rect->left : 900;
     const int height = rect != nullptr ? rect->bottom - rect->top : 600;
-    window_ = std::make_unique<CHostWindow>(width, height, number_);
-    Dispatch(effEditOpen, 0, 0, window_->Handle());
+    const int offset = 20 * (number_ % 8);
+    frame_ = std::make_unique<CHostWindow>(hostWindow_, offset, offset, width, height);
+    Dispatch(effEditOpen, 0, 0, frame_->Handle());
     editorOpen_ = true;
     Dispatch(effEditGetRect, 0, 0, &rect);
 }
@@ -103,7 +105,7 @@ void CHostedInstance::CloseEditor() {
     if (!editorOpen_) return;
     Dispatch(effEditClose);
     editorOpen_ = false;
-    window_.reset();
+    frame_.reset();
 }
 
 void CHostedInstance::PokeEditor(CTortureRandom& random) {

@@ -1,6 +1,6 @@
 // One effect instance as a host holds it: created through the entry point,
 // given a format, with an optional audio thread and an editor that opens
-// into a top-level window of its own.
+// into a fresh frame inside the host's top-level window.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +18,7 @@ class CTortureRandom;
 class CHostedInstance {
 public:
     // All of these run on the user-interface thread.
-    CHostedInstance(const CPluginModule& module, int number, CFindings& findings);
+    CHostedInstance(const CPluginModule& module, int number, void* hostWindow, CFindings& findings);
     ~CHostedInstance();  // closes the editor, stops the audio, sends effClose
 
     CHostedInstance(const CHostedInstance&) = delete;
@@ -52,7 +52,8 @@ private:
     int number_;
     std::string name_;
     CFindings& findings_;
-    std::unique_ptr<CHostWindow> window_;
+    void* hostWindow_;
+    std::unique_ptr<CHostWindow> frame_;
     std::unique_ptr<CAudioThread> audio_;
     long long blocksBefore_ = 0;
     bool editorOpen_ = false;

@@ -13,7 +13,10 @@ ResourceSnapshot ResourceSnapshot::Take() {
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(GetCurrentProcess(),
                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
-        snapshot.privateBytes = memory.PrivateUsage;
+        // Some systems (Wine among them) leave PrivateUsage at zero; the
+        // commit charge is the same figure where both are kept.
+        snapshot.privateBytes =
+            memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
         snapshot.workingSetBytes = memory.WorkingSetSize;
     }
     snapshot.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
