@@ -37,7 +37,7 @@ fi
 ((missing == 0)) || exit 1
 
 "$root/scripts/wine-run.sh" "$torture" --dll 'C:\VstPlugins\Vantoscope\Vantoscope.dll' \
-    --seed 2 --seconds 12 --editor-cycles 5 --instances 2
+    --phase load --seed 2 --seconds 10
 
 log="$WINEPREFIX/drive_c/users/Public/Documents/Vantoscope Log.html"
 if [[ ! -s "$log" ]]; then

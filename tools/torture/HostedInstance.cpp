@@ -108,8 +108,12 @@ void CHostedInstance::CloseEditor() {
     frame_.reset();
 }
 
-void CHostedInstance::PokeEditor(CTortureRandom& random) {
+void CHostedInstance::Idle() {
     Dispatch(effEditIdle);
+}
+
+void CHostedInstance::PokeEditor(CTortureRandom& random) {
+    Idle();
     const char key = kKeys[random.Between(0, sizeof kKeys - 1)];
     const VstIntPtr virtualKey = random.Between(0, 255);
     Dispatch(random.Chance(0.5) ? effEditKeyDown : effEditKeyUp, key, virtualKey);

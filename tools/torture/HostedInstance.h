@@ -42,6 +42,8 @@ public:
     // Editor idle, key events and parameter changes, as a host forwards
     // them while the editor is open.
     void PokeEditor(CTortureRandom& random);
+    // Editor idle only.
+    void Idle();
 
 private:
     VstIntPtr Dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,

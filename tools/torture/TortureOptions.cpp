@@ -15,6 +15,12 @@ bool ReadNumber(const char* text, double minimum, double maximum, double& number
 
 bool Apply(const std::string& name, const char* value, TortureOptions& options) {
     double number = 0.0;
+    if (name == "--phase") {
+        options.phase = value;
+        return options.phase == "all" || options.phase == "opcodes" ||
+               options.phase == "processing" || options.phase == "editor" ||
+               options.phase == "instances" || options.phase == "load";
+    }
     if (name == "--dll") {
         options.dllPath = value;
         return true;
@@ -55,6 +61,7 @@ bool ParseTortureOptions(int argc, char** argv, TortureOptions& options) {
             std::fprintf(stderr,
                          "usage: torture [--seed N] [--seconds S] [--instances N (2..11)]\n"
                          "               [--editor-cycles N] [--dll path\\to\\Vantoscope.dll]\n"
+                         "               [--phase all|opcodes|processing|editor|instances|load]\n"
                          "bad or incomplete flag: %s\n",
                          argv[i]);
             return false;

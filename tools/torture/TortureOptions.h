@@ -1,5 +1,5 @@
 // The torture run's command line: --seed, --seconds, --instances, --dll,
-// --editor-cycles.
+// --editor-cycles, --phase.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,10 @@ struct TortureOptions {
     int instances = 8;  // the largest group run at once, after a pair
     int editorCycles = 100;
     std::string dllPath;  // empty: Vantoscope.dll beside the program
+    // "all", or one of "opcodes", "processing", "editor", "instances" to
+    // spend the whole budget on that phase, or "load": only open the editor
+    // and let it run with ordinary audio, to prove an installation works.
+    std::string phase = "all";
 };
 
 // Fills options from argv; false (with a message on stderr) on a bad flag.

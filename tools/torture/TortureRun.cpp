@@ -64,17 +64,7 @@ bool CTortureRun::Run() {
     startMs_ = GetTickCount();
     WarmUp();
     const ResourceSnapshot warm = ResourceSnapshot::Take();
-    RunOpcodes(total * 30 / 100);
-    RunProcessing(total * 20 / 100);
-    RunEditorCycles(total * 25 / 100);
-    RunInstances(2, total * 10 / 100);
-    // The group twice: the first round grows the heap to its working size,
-    // so only what the second adds is a leak.
-    RunInstances(options_.instances, total * 8 / 100);
-    const ResourceSnapshot afterFirstGroup = ResourceSnapshot::Take();
-    RunInstances(options_.instances, total * 7 / 100);
-    CheckGrowth("second group of instances", afterFirstGroup, ResourceSnapshot::Take(),
-                kRepeatPrivateBytesTolerance);
+    RunPhases(total);
     Phase("end", 0);
     host_->Clear();
     CHostWindow::PumpMessages(100);
@@ -82,6 +72,49 @@ bool CTortureRun::Run() {
     resources_ = "warm: " + warm.Describe() + "\n  end:  " + end.Describe();
     CheckGrowth("whole run", warm, end, kPrivateBytesTolerance);
     return true;
+}
+
+// Shares of the budget: opcodes 30 %, processing 20 %, editor 25 %, the
+// instance groups 25 %; a single phase chosen on the command line gets all.
+void CTortureRun::RunPhases(uint32_t totalMs) {
+    const std::string& only = options_.phase;
+    const bool all = only == "all";
+    if (all || only == "opcodes") RunOpcodes(all ? totalMs * 30 / 100 : totalMs);
+    if (all || only == "processing") RunProcessing(all ? totalMs * 20 / 100 : totalMs);
+    if (all || only == "editor") RunEditorCycles(all ? totalMs * 25 / 100 : totalMs);
+    if (all || only == "instances") RunInstanceGroups(all ? totalMs * 25 / 100 : totalMs);
+    if (only == "load") RunLoad(totalMs);
+}
+
+// The editor open for the whole budget while an audio thread processes, with
+// nothing but idle calls from the host: what a user does after installing.
+void CTortureRun::RunLoad(uint32_t budgetMs) {
+    Phase("editor open with audio", budgetMs);
+    const DWORD deadline = GetTickCount() + budgetMs;
+    CHostedInstance instance(*module_, 0, hostWindow_->Handle(), findings_);
+    ++instancesCreated_;
+    if (!instance.IsValid()) return;
+    instance.StartAudio(random_.Next());
+    instance.OpenEditor();
+    ++editorCycles_;
+    while (Before(deadline)) {
+        CHostWindow::PumpMessages(20);
+        instance.Idle();
+    }
+    instance.CloseEditor();
+    instance.StopAudio();
+    audioBlocks_ += instance.BlocksProcessed();
+}
+
+// A pair, then the large group twice: the first round grows the heap to its
+// working size, so only what the second adds is a leak.
+void CTortureRun::RunInstanceGroups(uint32_t budgetMs) {
+    RunInstances(2, budgetMs * 40 / 100);
+    RunInstances(options_.instances, budgetMs * 30 / 100);
+    const ResourceSnapshot afterFirstGroup = ResourceSnapshot::Take();
+    RunInstances(options_.instances, budgetMs * 30 / 100);
+    CheckGrowth("second group of instances", afterFirstGroup, ResourceSnapshot::Take(),
+                kRepeatPrivateBytesTolerance);
 }
 
 void CTortureRun::WarmUp() {

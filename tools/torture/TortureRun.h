@@ -31,6 +31,9 @@ public:
 
 private:
     void WarmUp();
+    void RunPhases(uint32_t totalMs);
+    void RunInstanceGroups(uint32_t budgetMs);
+    void RunLoad(uint32_t budgetMs);
     void RunOpcodes(uint32_t budgetMs);
     void RunProcessing(uint32_t budgetMs);
     void RunEditorCycles(uint32_t budgetMs);
