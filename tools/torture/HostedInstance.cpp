@@ -9,6 +9,7 @@
 #include "tools/torture/ActivityBoard.h"
 #include "tools/torture/AudioThread.h"
 #include "tools/torture/HostWindow.h"
+#include "tools/torture/OpcodeTable.h"
 #include "tools/torture/TortureRandom.h"
 
 namespace {
@@ -52,9 +53,9 @@ int CHostedInstance::BoardSlot(int offset) const {
 
 VstIntPtr CHostedInstance::Dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                                     float opt) {
-    CActivityBoard::Instance().Note(
-        BoardSlot(0), "%s: dispatcher(opcode %d, index %d, value %lld, opt %.9g)", name_.c_str(),
-        opcode, index, static_cast<long long>(value), static_cast<double>(opt));
+    CActivityBoard::Instance().Note(BoardSlot(0), "%s: %s(index %d, value %lld, opt %.9g)",
+                                    name_.c_str(), OpcodeName(opcode), index,
+                                    static_cast<long long>(value), static_cast<double>(opt));
     const VstIntPtr result = effect_->dispatcher(effect_, opcode, index, value, ptr, opt);
     CActivityBoard::Instance().Retire(BoardSlot(0));
     return result;

@@ -93,3 +93,11 @@ const OpcodeSpec* OpcodeSpecs(size_t& count) {
     count = sizeof kSpecs / sizeof kSpecs[0];
     return kSpecs;
 }
+
+const char* OpcodeName(VstInt32 opcode) {
+    if (opcode == effClose) return "effClose";
+    for (const OpcodeSpec& spec : kSpecs) {
+        if (spec.opcode == opcode) return spec.name;
+    }
+    return "unknown";
+}

@@ -27,3 +27,5 @@ struct OpcodeSpec {
 
 // Every opcode of the interface except effClose, which ends the instance.
 const OpcodeSpec* OpcodeSpecs(size_t& count);
+// The name of an opcode, for reports ("effClose" included; "unknown" else).
+const char* OpcodeName(VstInt32 opcode);

@@ -30,7 +30,8 @@ Sample AwkwardSample(CTortureRandom& random) {
 template <typename Sample>
 std::string Format(Sample value) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    std::snprintf(text, sizeof text, "%.*g", std::numeric_limits<Sample>::max_digits10,
+                  static_cast<double>(value));
     return text;
 }
 

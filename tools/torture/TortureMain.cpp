@@ -14,10 +14,6 @@
 
 namespace {
 
-// One call may take this long (opening an editor on a software rasteriser
-// is the slowest).
-constexpr uint32_t kCallLimitMs = 30000;
-
 // The whole run gets its budget twice over, two seconds for each editor
 // cycle (they run their full count even when slow) and a minute.
 uint32_t RunLimitMs(const TortureOptions& options) {
@@ -36,7 +32,9 @@ int main(int argc, char** argv) {
     if (!ParseTortureOptions(argc, argv, options)) return 2;
     std::setvbuf(stdout, nullptr, _IOLBF, 4096);
     CCrashReporter crashReporter;
-    CWatchdog watchdog(kCallLimitMs, RunLimitMs(options));
+    // One call may take --hang-seconds (opening an editor on a software
+    // rasteriser is the slowest call).
+    CWatchdog watchdog(static_cast<uint32_t>(options.hangSeconds) * 1000, RunLimitMs(options));
     const DWORD start = GetTickCount();
 
     CErrorBoxWatcher errorBoxes;

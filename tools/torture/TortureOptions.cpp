@@ -37,6 +37,10 @@ bool Apply(const std::string& name, const char* value, TortureOptions& options) 
         options.instances = static_cast<int>(number);
         return true;
     }
+    if (name == "--hang-seconds" && ReadNumber(value, 1, 3600, number)) {
+        options.hangSeconds = static_cast<int>(number);
+        return true;
+    }
     if (name == "--editor-cycles" && ReadNumber(value, 0, 1e6, number)) {
         options.editorCycles = static_cast<int>(number);
         return true;
@@ -60,7 +64,8 @@ bool ParseTortureOptions(int argc, char** argv, TortureOptions& options) {
         if (value == nullptr || !Apply(name, value, options)) {
             std::fprintf(stderr,
                          "usage: torture [--seed N] [--seconds S] [--instances N (2..11)]\n"
-                         "               [--editor-cycles N] [--dll path\\to\\Vantoscope.dll]\n"
+                         "               [--editor-cycles N] [--hang-seconds S]\n"
+                         "               [--dll path\\to\\Vantoscope.dll]\n"
                          "               [--phase all|opcodes|processing|editor|instances|load]\n"
                          "bad or incomplete flag: %s\n",
                          argv[i]);

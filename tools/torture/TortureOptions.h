@@ -1,5 +1,5 @@
 // The torture run's command line: --seed, --seconds, --instances, --dll,
-// --editor-cycles, --phase.
+// --editor-cycles, --phase, --hang-seconds.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,8 @@ struct TortureOptions {
     double seconds = 45.0;
     int instances = 8;  // the largest group run at once, after a pair
     int editorCycles = 100;
-    std::string dllPath;  // empty: Vantoscope.dll beside the program
+    int hangSeconds = 30;  // a call that takes longer is a hang
+    std::string dllPath;   // empty: Vantoscope.dll beside the program
     // "all", or one of "opcodes", "processing", "editor", "instances" to
     // spend the whole budget on that phase, or "load": only open the editor
     // and let it run with ordinary audio, to prove an installation works.
