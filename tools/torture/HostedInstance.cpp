@@ -89,15 +89,19 @@ long long CHostedInstance::BlocksProcessed() const {
     return blocksBefore_ + (audio_ ? audio_->BlocksProcessed() : 0);
 }
 
-void CHostedInstance::OpenEditor() {
+void CHostedInstance::OpenEditor(EditorParent parent) {
     if (editorOpen_) return;
     ERect* rect = nullptr;
     Dispatch(effEditGetRect, 0, 0, &rect);
     const int width = rect != nullptr ? rect->right - rect->left : 900;
     const int height = rect != nullptr ? rect->bottom - rect->top : 600;
-    const int offset = 20 * (number_ % 8);
-    frame_ = std::make_unique<CHostWindow>(hostWindow_, offset, offset, width, height);
-    Dispatch(effEditOpen, 0, 0, frame_->Handle());
+    void* parentWindow = hostWindow_;
+    if (parent == EditorParent::kFreshFrame) {
+        const int offset = 20 * (number_ % 8);
+        frame_ = std::make_unique<CHostWindow>(hostWindow_, offset, offset, width, height);
+        parentWindow = frame_->Handle();
+    }
+    Dispatch(effEditOpen, 0, 0, parentWindow);
     editorOpen_ = true;
     Dispatch(effEditGetRect, 0, 0, &rect);
 }

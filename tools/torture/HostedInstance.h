@@ -1,6 +1,7 @@
 // One effect instance as a host holds it: created through the entry point,
 // given a format, with an optional audio thread and an editor that opens
-// into a fresh frame inside the host's top-level window.
+// into the host's top-level window itself, as a floating editor window, or
+// into a fresh frame inside it, as hosts that dock editors do.
 #pragma once
 
 #include <cstdint>
@@ -36,7 +37,8 @@ public:
     void StopAudio();
     long long BlocksProcessed() const;
 
-    void OpenEditor();
+    enum class EditorParent { kHostWindow, kFreshFrame };
+    void OpenEditor(EditorParent parent);
     void CloseEditor();
     bool IsEditorOpen() const { return editorOpen_; }
     // Editor idle, key events and parameter changes, as a host forwards

@@ -95,7 +95,7 @@ void CTortureRun::RunLoad(uint32_t budgetMs) {
     ++instancesCreated_;
     if (!instance.IsValid()) return;
     instance.StartAudio(random_.Next());
-    instance.OpenEditor();
+    instance.OpenEditor(CHostedInstance::EditorParent::kHostWindow);
     ++editorCycles_;
     while (Before(deadline)) {
         CHostWindow::PumpMessages(20);
@@ -124,7 +124,7 @@ void CTortureRun::WarmUp() {
         findings_.Add("no instance", "VSTPluginMain returned null");
         return;
     }
-    instance.OpenEditor();
+    instance.OpenEditor(CHostedInstance::EditorParent::kHostWindow);
     CHostWindow::PumpMessages(200);
     instance.CloseEditor();
 }
@@ -185,8 +185,9 @@ void CTortureRun::RunProcessing(uint32_t budgetMs) {
     audioBlocks_ += instance.BlocksProcessed();
 }
 
-// The editor opened into a fresh host window and closed again, many times,
-// with the audio thread running throughout.
+// The editor opened and closed again many times, with the audio thread
+// running throughout: by turns into the host's top-level window and into a
+// fresh frame inside it.
 void CTortureRun::RunEditorCycles(uint32_t budgetMs) {
     Phase("editor cycles", budgetMs);
     const int cycles = options_.editorCycles;
@@ -202,7 +203,8 @@ void CTortureRun::RunEditorCycles(uint32_t budgetMs) {
         const DWORD spent = GetTickCount() - start;
         const int openMs = spent < budgetMs ? (budgetMs - spent) / (cycles - cycle) : 0;
         if (random_.Chance(0.1)) instance.ChangeFormat(random_);
-        instance.OpenEditor();
+        instance.OpenEditor(cycle % 2 == 0 ? CHostedInstance::EditorParent::kHostWindow
+                                           : CHostedInstance::EditorParent::kFreshFrame);
         const DWORD until = GetTickCount() + static_cast<DWORD>(openMs);
         do {
             CHostWindow::PumpMessages(10);
@@ -236,7 +238,9 @@ void CTortureRun::RunInstances(int count, uint32_t budgetMs) {
         instances.back()->StartAudio(random_.Next());
     }
     while (Before(deadline)) {
-        for (auto& instance : instances) instance->OpenEditor();
+        for (auto& instance : instances) {
+            instance->OpenEditor(CHostedInstance::EditorParent::kFreshFrame);
+        }
         for (int round = 0; round < 10; ++round) {
             CHostWindow::PumpMessages(10);
             for (auto& instance : instances) instance->PokeEditor(random_);
