@@ -1,11 +1,19 @@
-// CAudioThread: a short sleep now and then leaves the plug-in lock free for
-// the user-interface thread, as the gaps between a real host's blocks do.
+// CAudioThread: blocks are paced at kSpeed times real time, as a host that
+// renders faster than real time does; unpaced, a group of instances would
+// starve the user-interface thread of the processor, which no host does.
 #include "tools/torture/AudioThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
 #include "tools/torture/ActivityBoard.h"
+
+namespace {
+
+constexpr double kSpeed = 4.0;
+
+}  // namespace
 
 CAudioThread::CAudioThread(AEffect* effect, uint64_t seed, CFindings& findings, int boardSlot,
                            std::string name)
@@ -38,6 +46,7 @@ void CAudioThread::Announce(float sampleRate, int blockFrames) {
 
 void CAudioThread::Run() {
     CActivityBoard& board = CActivityBoard::Instance();
+    auto due = std::chrono::steady_clock::now();
     while (running_) {
         if (pauseWanted_) {
             paused_ = true;
@@ -55,7 +64,10 @@ void CAudioThread::Run() {
         checker_.Process(effect_, frames, random_, context);
         board.Retire(boardSlot_);
         ++blocks_;
-        if (random_.Chance(0.5)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        due = std::max(due, std::chrono::steady_clock::now() - std::chrono::milliseconds(100));
+        due += std::chrono::microseconds(
+            static_cast<long long>(std::max(1000.0, 1e6 * frames / (kSpeed * sampleRate_.load()))));
+        std::this_thread::sleep_until(due);
     }
     board.Retire(boardSlot_);
 }

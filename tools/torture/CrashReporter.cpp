@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <csignal>
 #include <cstdio>
+#include <exception>
 
 #include "tools/torture/ActivityBoard.h"
 
@@ -22,6 +24,26 @@ void PrintModuleOf(const void* address) {
                                                 reinterpret_cast<const char*>(module)));
 }
 
+[[noreturn]] void Die(const char* what) {
+    if (*what != 0) std::printf("\n%s\n", what);
+    std::printf("  what the threads were doing:\n");
+    CActivityBoard::Instance().Print();
+    std::printf("torture: FAILED (crash)\n");
+    std::fflush(stdout);
+    TerminateProcess(GetCurrentProcess(), CCrashReporter::kCrashExitCode);
+    for (;;) Sleep(1000);
+}
+
+// abort() and an exception that leaves a thread end the process without
+// an exception the filter sees.
+void ReportAbort(int) {
+    Die("CRASH: abort");
+}
+
+void ReportTerminate() {
+    Die("CRASH: std::terminate (an exception left a thread, or a noexcept function)");
+}
+
 LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
     const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
     std::printf("\nCRASH: exception 0x%08lX in thread %lu\n", record.ExceptionCode,
@@ -31,12 +53,7 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
         std::printf("  %s address 0x%llx\n", record.ExceptionInformation[0] ? "writing" : "reading",
                     static_cast<unsigned long long>(record.ExceptionInformation[1]));
     }
-    std::printf("  what the threads were doing:\n");
-    CActivityBoard::Instance().Print();
-    std::printf("torture: FAILED (crash)\n");
-    std::fflush(stdout);
-    TerminateProcess(GetCurrentProcess(), CCrashReporter::kCrashExitCode);
-    return EXCEPTION_EXECUTE_HANDLER;
+    Die("");
 }
 
 }  // namespace
@@ -44,6 +61,8 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
 CCrashReporter::CCrashReporter()
     : previousFilter_(reinterpret_cast<void*>(SetUnhandledExceptionFilter(ReportCrash))) {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    std::signal(SIGABRT, ReportAbort);
+    std::set_terminate(ReportTerminate);
 }
 
 CCrashReporter::~CCrashReporter() {

@@ -41,13 +41,23 @@ CHostWindow::~CHostWindow() {
 }
 
 void CHostWindow::PumpMessages(int milliseconds) {
+    // Editors that render on their timers can keep the queue from ever
+    // running empty, so the deadline ends the pumping, not an empty queue.
+    constexpr int kMessagesWithoutDeadline = 200;
     const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        MSG message;
+    int dispatched = 0;
+    MSG message;
+    for (;;) {
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
+            ++dispatched;
+            if (milliseconds == 0 ? dispatched >= kMessagesWithoutDeadline
+                                  : static_cast<LONG>(end - GetTickCount()) <= 0) {
+                return;
+            }
         }
-        if (milliseconds > 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+        if (static_cast<LONG>(end - GetTickCount()) <= 0) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
 }

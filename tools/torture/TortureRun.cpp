@@ -20,9 +20,12 @@
 namespace {
 
 // Allowed growth between the warm state and the end of the run. The run
-// opens hundreds of windows and Direct3D devices; a leak of one object per
-// cycle exceeds these, allocator slack does not.
-constexpr uint64_t kPrivateBytesTolerance = 24ull << 20;
+// opens hundreds of windows and Direct3D devices, and a group of eight
+// devices leaves the graphics driver's caches tens of megabytes larger, so
+// this bound catches only gross leaks; the rounds of repeated work below
+// catch the small ones. A leak of one object per cycle exceeds the object
+// bounds.
+constexpr uint64_t kPrivateBytesTolerance = 128ull << 20;
 // Between two rounds of the same work, once the heap has its working size.
 constexpr uint64_t kRepeatPrivateBytesTolerance = 6ull << 20;
 constexpr uint32_t kGdiTolerance = 10;
