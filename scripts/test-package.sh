@@ -15,6 +15,12 @@ rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX=$work/wineprefix
 "$root/scripts/wine-run.sh" cmd /c exit
+# As in the other test prefixes: no crash dialog waiting for a user, and no
+# Direct3D command-stream thread, which was seen to deadlock under Wine.
+"$root/scripts/wine-run.sh" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
+    /t REG_DWORD /d 0 /f >/dev/null
+"$root/scripts/wine-run.sh" reg add 'HKCU\Software\Wine\Direct3D' /v csmt \
+    /t REG_DWORD /d 0 /f >/dev/null
 
 plugins=$WINEPREFIX/drive_c/VstPlugins
 mkdir -p "$plugins"

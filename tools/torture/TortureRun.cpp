@@ -27,7 +27,9 @@ namespace {
 // bounds.
 constexpr uint64_t kPrivateBytesTolerance = 128ull << 20;
 // Between two rounds of the same work, once the heap has its working size.
-constexpr uint64_t kRepeatPrivateBytesTolerance = 6ull << 20;
+// Eight editors on Wine's software rasteriser were seen to vary by up to
+// 6 MB between short rounds, without growing over longer ones.
+constexpr uint64_t kRepeatPrivateBytesTolerance = 8ull << 20;
 constexpr uint32_t kGdiTolerance = 10;
 constexpr uint32_t kUserTolerance = 10;
 constexpr int kFuzzerSlot = 23;
