@@ -12,6 +12,8 @@ packages=(
     wine wine64 xvfb xauth x11-utils libgl1-mesa-dri
     # picture decoding for the renderer, screenshots for inspection
     libstb-dev imagemagick
+    # the release package
+    zip
 )
 
 missing=()
