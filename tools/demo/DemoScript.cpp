@@ -28,7 +28,8 @@ constexpr int kScrollingFrameMs = 80;  // the GIF's delay of 8 hundredths
 // Software rendering takes tens of milliseconds a frame; a frame that has
 // not come within this time means the view stopped drawing.
 constexpr int kFrameTimeoutMs = 3000;
-// A camera preset flies to its place; this is ample for the flight.
+// How long each scene plays before its picture: more rows than the
+// waterfall holds, so every row shown belongs to the scene.
 constexpr double kSceneSeconds = 4.0;
 
 }  // namespace
@@ -119,8 +120,9 @@ void CDemoScript::ShowWaterfallFromReset() {
 }
 
 void CDemoScript::RecordScrollingFrames() {
-    // From the middle of the piece into its sweep. The frames are kept in
-    // memory and written afterwards, so that writing does not slow the pace.
+    // The sweep of the last two bars rising through the view. The frames
+    // are kept in memory and written afterwards, so that writing does not
+    // slow the pace.
     PlayUntil(12.5);
     std::vector<CapturedImage> recorded;
     for (int index = 0; index < kScrollingFrames; ++index) {
