@@ -49,15 +49,15 @@ CDispatcherFuzzer::CDispatcherFuzzer(CFindings& findings, void* parentWindow, in
 void CDispatcherFuzzer::CallDispatcher(AEffect* effect, CTortureRandom& random,
                                        const std::string& context) {
     size_t count = 0;
-    const OpcodeSpec* specs = OpcodeSpecs(count);
-    const OpcodeSpec& spec = specs[random.Between(0, static_cast<int64_t>(count) - 1)];
-    const Call call = ArgumentsFor(spec, effect, random);
-    const std::string description = context + " " + Describe(spec, call);
+    const OpcodeInfo* opcodes = AllOpcodes(count);
+    const OpcodeInfo& info = opcodes[random.Between(0, static_cast<int64_t>(count) - 1)];
+    const Call call = ArgumentsFor(info, effect, random);
+    const std::string description = context + " " + Describe(info, call);
     CActivityBoard::Instance().Note(boardSlot_, "%s", description.c_str());
-    effect->dispatcher(effect, spec.opcode, call.index, call.value, call.ptr, call.opt);
+    effect->dispatcher(effect, info.opcode, call.index, call.value, call.ptr, call.opt);
     CActivityBoard::Instance().Retire(boardSlot_);
-    if (spec.pointer == PointerUse::kTextOut) CheckText(spec, description);
-    if (spec.opcode == effEditGetRect) CheckRect(description);
+    if (info.pointer == PointerUse::kTextOut) CheckText(info, description);
+    if (info.opcode == effEditGetRect) CheckRect(description);
 }
 
 void CDispatcherFuzzer::CallParameter(AEffect* effect, CTortureRandom& random,
@@ -79,12 +79,12 @@ void CDispatcherFuzzer::CallParameter(AEffect* effect, CTortureRandom& random,
     }
 }
 
-CDispatcherFuzzer::Call CDispatcherFuzzer::ArgumentsFor(const OpcodeSpec& spec, AEffect* effect,
+CDispatcherFuzzer::Call CDispatcherFuzzer::ArgumentsFor(const OpcodeInfo& info, AEffect* effect,
                                                         CTortureRandom& random) {
     Call call{random.Index(effect->numParams), RandomValue(random), nullptr,
               random.Chance(0.5) ? random.AwkwardFloat() : 0.0f};
     std::memset(scratch_, 0, sizeof scratch_);
-    switch (spec.pointer) {
+    switch (info.pointer) {
         case PointerUse::kUnused:
             call.ptr = random.Chance(0.5) ? nullptr : scratch_[0];
             break;
@@ -95,14 +95,14 @@ CDispatcherFuzzer::Call CDispatcherFuzzer::ArgumentsFor(const OpcodeSpec& spec, 
         case PointerUse::kTextIn:
         case PointerUse::kTextInOrNull:
             inputText_ = kInputTexts[random.Between(0, std::size(kInputTexts) - 1)];
-            call.ptr = spec.pointer == PointerUse::kTextInOrNull && random.Chance(0.3)
+            call.ptr = info.pointer == PointerUse::kTextInOrNull && random.Chance(0.3)
                            ? nullptr
                            : const_cast<char*>(inputText_.c_str());
             break;
         case PointerUse::kBufferOut:
         case PointerUse::kBufferIn:
             call.ptr = scratch_[0];
-            if (spec.opcode == effSetChunk) call.value = random.Between(0, sizeof scratch_[0]);
+            if (info.opcode == effSetChunk) call.value = random.Between(0, sizeof scratch_[0]);
             break;
         case PointerUse::kParentWindow:
             call.ptr = parentWindow_;
@@ -112,26 +112,26 @@ CDispatcherFuzzer::Call CDispatcherFuzzer::ArgumentsFor(const OpcodeSpec& spec, 
             call.ptr = scratch_[1];
             break;
     }
-    if (spec.opcode == effSetSampleRate || spec.opcode == effSetBlockSizeAndSampleRate) {
+    if (info.opcode == effSetSampleRate || info.opcode == effSetBlockSizeAndSampleRate) {
         call.opt = random.SampleRate();
     }
-    if (spec.opcode == effSetBlockSize || spec.opcode == effSetBlockSizeAndSampleRate) {
+    if (info.opcode == effSetBlockSize || info.opcode == effSetBlockSizeAndSampleRate) {
         call.value = random.Chance(0.05) ? -1 : random.BlockFrames();
     }
-    if (spec.opcode == effMainsChanged) call.value = random.Between(0, 1);
-    if (spec.opcode == effEditKeyDown || spec.opcode == effEditKeyUp) {
+    if (info.opcode == effMainsChanged) call.value = random.Between(0, 1);
+    if (info.opcode == effEditKeyDown || info.opcode == effEditKeyUp) {
         call.index = static_cast<VstInt32>(random.Between(-300, 300));
     }
     return call;
 }
 
-void CDispatcherFuzzer::CheckText(const OpcodeSpec& spec, const std::string& call) {
-    const size_t allowed = static_cast<size_t>(spec.textLimit) + 1;
+void CDispatcherFuzzer::CheckText(const OpcodeInfo& info, const std::string& call) {
+    const size_t allowed = static_cast<size_t>(info.textLimit) + 1;
     for (size_t i = allowed; i < sizeof text_; ++i) {
         if (text_[i] != kMarker) {
             findings_.Add("text written past its limit",
                           call + ": byte " + std::to_string(i) + " written, limit " +
-                              std::to_string(spec.textLimit) + " characters");
+                              std::to_string(info.textLimit) + " characters");
             return;
         }
     }
@@ -148,11 +148,11 @@ void CDispatcherFuzzer::CheckRect(const std::string& call) {
     }
 }
 
-std::string CDispatcherFuzzer::Describe(const OpcodeSpec& spec, const Call& call) const {
+std::string CDispatcherFuzzer::Describe(const OpcodeInfo& info, const Call& call) const {
     const bool text = call.ptr == inputText_.c_str();
     char description[384];
     std::snprintf(description, sizeof description, "%s(index %d, value %lld, ptr %s%s%s, opt %.9g)",
-                  spec.name, call.index, static_cast<long long>(call.value),
+                  info.name, call.index, static_cast<long long>(call.value),
                   call.ptr == nullptr ? "null"
                   : text              ? "\""
                                       : "valid",

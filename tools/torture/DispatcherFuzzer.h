@@ -10,7 +10,7 @@
 
 class CFindings;
 class CTortureRandom;
-struct OpcodeSpec;
+struct OpcodeInfo;
 
 class CDispatcherFuzzer {
 public:
@@ -30,10 +30,10 @@ private:
         float opt;
     };
 
-    Call ArgumentsFor(const OpcodeSpec& spec, AEffect* effect, CTortureRandom& random);
-    void CheckText(const OpcodeSpec& spec, const std::string& call);
+    Call ArgumentsFor(const OpcodeInfo& info, AEffect* effect, CTortureRandom& random);
+    void CheckText(const OpcodeInfo& info, const std::string& call);
     void CheckRect(const std::string& call);
-    std::string Describe(const OpcodeSpec& spec, const Call& call) const;
+    std::string Describe(const OpcodeInfo& info, const Call& call) const;
 
     CFindings& findings_;
     void* parentWindow_;

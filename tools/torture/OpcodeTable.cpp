@@ -1,11 +1,11 @@
-// OpcodeSpecs: the interface's opcodes in numbering order.
+// AllOpcodes: the interface's opcodes in numbering order.
 #include "tools/torture/OpcodeTable.h"
 
 namespace {
 
 using P = PointerUse;
 
-constexpr OpcodeSpec kSpecs[] = {
+constexpr OpcodeInfo kOpcodes[] = {
     {effOpen, "effOpen", P::kUnused, 0},
     {effSetProgram, "effSetProgram", P::kUnused, 0},
     {effGetProgram, "effGetProgram", P::kUnused, 0},
@@ -89,15 +89,15 @@ constexpr OpcodeSpec kSpecs[] = {
 
 }  // namespace
 
-const OpcodeSpec* OpcodeSpecs(size_t& count) {
-    count = sizeof kSpecs / sizeof kSpecs[0];
-    return kSpecs;
+const OpcodeInfo* AllOpcodes(size_t& count) {
+    count = sizeof kOpcodes / sizeof kOpcodes[0];
+    return kOpcodes;
 }
 
 const char* OpcodeName(VstInt32 opcode) {
     if (opcode == effClose) return "effClose";
-    for (const OpcodeSpec& spec : kSpecs) {
-        if (spec.opcode == opcode) return spec.name;
+    for (const OpcodeInfo& info : kOpcodes) {
+        if (info.opcode == opcode) return info.name;
     }
     return "unknown";
 }

@@ -18,7 +18,7 @@ enum class PointerUse {
     kPointerPair,   // value and pointer both point where the plug-in stores
 };
 
-struct OpcodeSpec {
+struct OpcodeInfo {
     VstInt32 opcode;
     const char* name;
     PointerUse pointer;
@@ -26,6 +26,6 @@ struct OpcodeSpec {
 };
 
 // Every opcode of the interface except effClose, which ends the instance.
-const OpcodeSpec* OpcodeSpecs(size_t& count);
+const OpcodeInfo* AllOpcodes(size_t& count);
 // The name of an opcode, for reports ("effClose" included; "unknown" else).
 const char* OpcodeName(VstInt32 opcode);
