@@ -1,0 +1,214 @@
+// CDemoScript: the scenes run at fixed times of the music, so every run
+// pictures the same moments of the piece: the chords and bass of the first
+// bars from the Reset camera, the rising sweep of the last two bars in the
+// scrolling frames, then the second time round from other cameras and
+// displays. The waterfall scrolls one row per analysis block (about eleven
+// a second), so each scene plays a few seconds before its picture.
+#include "tools/demo/DemoScript.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <utility>
+
+#include "resources/resource.h"
+#include "tools/demo/DemoHostWindow.h"
+#include "tools/demo/EditorPhotographer.h"
+#include "tools/demo/EditorRemote.h"
+#include "tools/demo/MusicStream.h"
+#include "tools/host/PluginModule.h"
+
+namespace {
+
+constexpr int kEditorWidth = 900;
+constexpr int kEditorHeight = 600;
+constexpr double kSampleRateHz = 44100.0;
+constexpr int kScrollingFrames = 40;
+constexpr int kScrollingFrameMs = 80;  // the GIF's delay of 8 hundredths
+// Software rendering takes tens of milliseconds a frame; a frame that has
+// not come within this time means the view stopped drawing.
+constexpr int kFrameTimeoutMs = 3000;
+// How long each scene plays before its picture: more rows than the
+// waterfall holds, so every row shown belongs to the scene.
+constexpr double kSceneSeconds = 4.0;
+
+}  // namespace
+
+CDemoScript::CDemoScript(std::string outputFolder) : outputFolder_(std::move(outputFolder)) {}
+
+CDemoScript::~CDemoScript() {
+    CloseEditorAndPlugin();
+}
+
+const CDemoReport& CDemoScript::Run() {
+    if (!frames_.Installed()) report_.AddProblem("the Direct3D frames cannot be captured");
+    if (LoadPlugin() && OpenEditor()) {
+        ShowWaterfallFromReset();
+        RecordScrollingFrames();
+        ShowPreset(IDC_PRESET_LOWS, "waterfall-lows.png", "the waterfall from the Lows camera");
+        ShowPreset(IDC_PRESET_BACK, "waterfall-back.png", "the waterfall from the Back camera");
+        Show2dView();
+        ShowSettingsDialog();
+        ShowMeterAndLog();
+        const double viewSeconds = (GetTickCount() - editorOpenedMs_) / 1000.0;
+        report_.SetFrames(frames_.FramesPresented(), viewSeconds);
+    }
+    CloseEditorAndPlugin();
+    report_.SetErrorBoxes(errorBoxes_.Errors());
+    return report_;
+}
+
+bool CDemoScript::LoadPlugin() {
+    hostWindow_ = std::make_unique<CDemoHostWindow>(kEditorWidth, kEditorHeight);
+    module_ = std::make_unique<CPluginModule>(CPluginModule::ProgramFolder() + "Vantoscope.dll");
+    if (hostWindow_->Handle() == nullptr || !module_->IsLoaded()) {
+        report_.AddProblem("Vantoscope.dll could not be loaded beside the demo program");
+        return false;
+    }
+    effect_ = module_->Instantiate(&CHostCallRecorder::Callback);
+    if (effect_ == nullptr) {
+        report_.AddProblem("the plug-in's entry point returned no effect");
+        return false;
+    }
+    effect_->dispatcher(effect_, effSetSampleRate, 0, 0, nullptr,
+                        static_cast<float>(kSampleRateHz));
+    effect_->dispatcher(effect_, effSetBlockSize, 0, CMusicStream::kBlockFrames, nullptr, 0.0f);
+    effect_->dispatcher(effect_, effMainsChanged, 0, 1, nullptr, 0.0f);
+    music_ = std::make_unique<CMusicStream>(effect_, kSampleRateHz);
+    return true;
+}
+
+bool CDemoScript::OpenEditor() {
+    void* host = hostWindow_->Handle();
+    if (effect_->dispatcher(effect_, effEditOpen, 0, 0, host, 0.0f) != 1) {
+        report_.AddProblem("the editor did not open");
+        return false;
+    }
+    editorOpenedMs_ = GetTickCount();
+    remote_ = std::make_unique<CEditorRemote>(host);
+    photographer_ = std::make_unique<CEditorPhotographer>(host, frames_);
+    if (!photographer_->WaitForFrames(1, kFrameTimeoutMs)) {
+        report_.AddProblem("the editor's view presents no frames");
+        return false;
+    }
+    return true;
+}
+
+void CDemoScript::CloseEditorAndPlugin() {
+    if (effect_ == nullptr) return;
+    if (remote_ != nullptr) effect_->dispatcher(effect_, effEditClose, 0, 0, nullptr, 0.0f);
+    CDemoHostWindow::Pump(20);
+    if (music_ != nullptr) {
+        report_.SetAudio(music_->FramesStreamed(), music_->LateBlocks(), kSampleRateHz);
+    }
+    music_.reset();
+    effect_->dispatcher(effect_, effMainsChanged, 0, 0, nullptr, 0.0f);
+    effect_->dispatcher(effect_, effClose, 0, 0, nullptr, 0.0f);
+    effect_ = nullptr;
+    photographer_.reset();
+    remote_.reset();
+    module_.reset();
+    hostWindow_.reset();
+}
+
+void CDemoScript::ShowWaterfallFromReset() {
+    Press(IDC_PRESET_RESET, "Reset");
+    Press(IDC_LABELS, "Show Labels");
+    Press(IDC_PEAKS, "Peaks");
+    PlayUntil(7.5);
+    SaveEditor("waterfall-reset.png", "the waterfall from the Reset camera, labels and peaks");
+}
+
+void CDemoScript::RecordScrollingFrames() {
+    // The sweep of the last two bars rising through the view. The frames
+    // are kept in memory and written afterwards, so that writing does not
+    // slow the pace.
+    PlayUntil(12.5);
+    std::vector<CapturedImage> recorded;
+    for (int index = 0; index < kScrollingFrames; ++index) {
+        const DWORD due = GetTickCount() + kScrollingFrameMs;
+        photographer_->WaitForFrames(1, kFrameTimeoutMs);
+        recorded.push_back(photographer_->ViewFrame());
+        const int rest = static_cast<int>(due - GetTickCount());
+        if (rest > 0) CDemoHostWindow::Pump(rest);
+    }
+    WriteScrollingFrames(recorded);
+}
+
+void CDemoScript::WriteScrollingFrames(const std::vector<CapturedImage>& recorded) {
+    const std::string folder = outputFolder_ + "/scrolling";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    for (size_t index = 0; index < recorded.size(); ++index) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/frame-%03zu.png", index);
+        if (!SavePng(recorded[index], folder + name)) {
+            report_.AddProblem("could not write " + folder + name);
+            return;
+        }
+    }
+}
+
+void CDemoScript::ShowPreset(int presetButton, const char* name, const char* caption) {
+    Press(presetButton, caption);
+    PlayUntil(MusicSeconds() + kSceneSeconds);
+    SaveEditor(name, caption);
+}
+
+void CDemoScript::Show2dView() {
+    Press(IDC_PRESET_RESET, "Reset");
+    Press(IDC_2D_VIEW, "2D View");
+    PlayUntil(MusicSeconds() + kSceneSeconds);
+    SaveEditor("bars-2d.png", "the 2D bar graph with its statistics");
+    Press(IDC_2D_VIEW, "2D View");
+}
+
+void CDemoScript::ShowSettingsDialog() {
+    Press(IDC_SETTINGS, "Settings");
+    PlayUntil(MusicSeconds() + 1.0);
+    Save(photographer_->Dialog(remote_->SettingsDialog()), "settings.png", "the settings dialog");
+    PressInSettings(IDC_SHOW_DEBUG_PANE, "Show Debug Pane in Editor");
+    PressInSettings(IDC_SETTINGS_CLOSE, "Close");
+}
+
+void CDemoScript::ShowMeterAndLog() {
+    Press(IDC_METER, "Meter");
+    Press(IDC_SHOW_LOG, "Show Log");
+    PlayUntil(MusicSeconds() + kSceneSeconds);
+    SaveEditor("meter-and-log.png", "the meter, the log and the debug pane");
+}
+
+void CDemoScript::Press(int controlId, const char* what) {
+    if (!remote_->Press(controlId)) report_.AddProblem(std::string("no button ") + what);
+    CDemoHostWindow::Pump(10);
+}
+
+void CDemoScript::PressInSettings(int controlId, const char* what) {
+    if (!remote_->PressInSettings(controlId)) {
+        report_.AddProblem(std::string("no settings button ") + what);
+    }
+    CDemoHostWindow::Pump(10);
+}
+
+void CDemoScript::PlayUntil(double musicSeconds) {
+    while (MusicSeconds() < musicSeconds) CDemoHostWindow::Pump(10);
+}
+
+double CDemoScript::MusicSeconds() const {
+    return music_->FramesStreamed() / kSampleRateHz;
+}
+
+void CDemoScript::SaveEditor(const char* name, const char* caption) {
+    if (!photographer_->WaitForFrames(1, kFrameTimeoutMs)) {
+        report_.AddProblem(std::string("no fresh frame for ") + name);
+    }
+    Save(photographer_->Editor(remote_->View()), name, caption);
+}
+
+void CDemoScript::Save(const CapturedImage& picture, const std::string& name, const char* caption) {
+    const std::string path = outputFolder_ + "/" + name;
+    if (SavePng(picture, path)) {
+        report_.AddPicture(path, caption);
+    } else {
+        report_.AddProblem("could not capture " + name);
+    }
+}

@@ -1,0 +1,26 @@
+// Drives an open editor from outside as a user does: finds its windows in
+// the host window (the 3D view, the controls panel, the settings pop-up)
+// and presses their buttons. User-interface thread only.
+#pragma once
+
+class CEditorRemote {
+public:
+    explicit CEditorRemote(void* hostWindow) : hostWindow_(hostWindow) {}
+
+    // Null while the editor is closed.
+    void* View() const;
+    void* ControlsPanel() const;
+    void* SettingsDialog() const;
+
+    // A click through the button's own window, as the mouse makes it;
+    // false when the panel or the button is missing.
+    bool Press(int controlId) const;
+    bool PressInSettings(int controlId) const;
+    // A hidden button cannot be clicked; its command is sent instead.
+    bool Command(int controlId) const;
+
+private:
+    static bool Click(void* dialog, int controlId);
+
+    void* hostWindow_;
+};
