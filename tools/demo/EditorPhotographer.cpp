@@ -6,46 +6,7 @@
 
 #include "tools/demo/DemoHostWindow.h"
 #include "tools/host/FrameCapture.h"
-
-namespace {
-
-// Copies what the window shows on the screen: its client area, or the
-// whole window with its frame. Under Wine, PrintWindow leaves dialogs and
-// child dialogs unpainted, so the screen's copy is read instead.
-CapturedImage CaptureFromScreen(HWND window, bool withFrame) {
-    CapturedImage image;
-    RECT bounds;
-    if (withFrame) {
-        GetWindowRect(window, &bounds);
-    } else {
-        GetClientRect(window, &bounds);
-    }
-    image.width = bounds.right - bounds.left;
-    image.height = bounds.bottom - bounds.top;
-    if (image.Empty()) return {};
-    HDC windowDc = withFrame ? GetWindowDC(window) : GetDC(window);
-    HDC memoryDc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, image.width, image.height);
-    const HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-    BitBlt(memoryDc, 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
-    SelectObject(memoryDc, previous);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
-    GetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memoryDc);
-    ReleaseDC(window, windowDc);
-    return image;
-}
-
-}  // namespace
+#include "tools/host/WindowCapture.h"
 
 CapturedImage CEditorPhotographer::Editor(void* view) const {
     const HWND host = static_cast<HWND>(hostWindow_);
@@ -63,7 +24,7 @@ CapturedImage CEditorPhotographer::ViewFrame() const {
 }
 
 CapturedImage CEditorPhotographer::Dialog(void* dialog) const {
-    return dialog != nullptr ? CaptureFromScreen(static_cast<HWND>(dialog), true) : CapturedImage{};
+    return dialog != nullptr ? CaptureFromScreen(dialog, true) : CapturedImage{};
 }
 
 bool CEditorPhotographer::WaitForFrames(uint32_t count, int timeoutMs) const {

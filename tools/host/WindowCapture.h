@@ -7,3 +7,8 @@
 
 // Empty when the window cannot be captured.
 CapturedImage CaptureWindow(void* window);
+
+// What the window shows on the screen: its client area, or the whole window
+// with its frame. Under Wine, PrintWindow leaves dialogs and child dialogs
+// unpainted, so editor pictures read the screen's copy instead.
+CapturedImage CaptureFromScreen(void* window, bool withFrame);
