@@ -91,6 +91,7 @@ void CSynthEditor::CreateDialogs() {
     VS_LOG("Creating controls window");
     controlsDialog_ = windows_->CreateControlsDialog(parent_);
     if (controlsDialog_ == nullptr) VS_LOG_ERROR("Controls dialog NOT created");
+    ShowPanelState();
     VS_LOG("Creating settings window");
     settingsDialog_ = windows_->CreateSettingsDialog(parent_);
     windows_->ShowWindow(mainView_, false);

@@ -142,6 +142,7 @@ private:
     uint32_t NowMs() const;
     void StepGenerator();
     void StepFillMode();
+    void ShowPanelState();
 
     std::vector<CEditorListener*> syncList_;
     CVstPlugin* plugin_;
@@ -149,6 +150,7 @@ private:
     ParamList settingsParameters_;
     CSpectrumStore* store_ = nullptr;
     std::array<CameraPreset, kUserPresetCount> userPresets_{};
+    std::array<bool, kUserPresetCount> userPresetStored_{};
     os::WindowHandle mainView_ = nullptr;
     os::WindowHandle controlsDialog_ = nullptr;
     os::WindowHandle parent_ = nullptr;

@@ -176,21 +176,31 @@ bool CSynthEditor::OnControlsCommand(int controlId) {
 }
 
 void CSynthEditor::StepFillMode() {
-    static constexpr const char* kCaptions[] = {"Solid", "Wireframe", "Points"};
     fillMode_ = static_cast<FillMode>((fillMode_ + 1) % 3);
-    if (controlsDialog_ != nullptr)
-        os::SetDialogItemText(controlsDialog_, kRenderMode, kCaptions[fillMode_]);
+    ShowPanelState();
 }
 
 void CSynthEditor::StepGenerator() {
-    static constexpr const char* kCaptions[] = {"Off", "Noise", "Tone"};
     generatorMode_ = generatorMode_ == kGeneratorOff     ? kGeneratorNoise
                      : generatorMode_ == kGeneratorNoise ? kGeneratorTone
                                                          : kGeneratorOff;
     SetFlag(kFlagNoiseOn, generatorMode_ == kGeneratorNoise);
     SetFlag(kFlagToneOn, generatorMode_ == kGeneratorTone);
-    if (controlsDialog_ != nullptr)
-        os::SetDialogItemText(controlsDialog_, kGenerator, kCaptions[generatorMode_]);
+    ShowPanelState();
+}
+
+// The modes and the user presets outlive the panel, so a new panel must show
+// them as they are: a generator left running at full level must never read
+// "Off", and a stored camera position must stay reachable.
+void CSynthEditor::ShowPanelState() {
+    static constexpr const char* kFillCaptions[] = {"Solid", "Wireframe", "Points"};
+    static constexpr const char* kGeneratorCaptions[] = {"Off", "Noise", "Tone"};
+    if (controlsDialog_ == nullptr) return;
+    os::SetDialogItemText(controlsDialog_, kRenderMode, kFillCaptions[fillMode_]);
+    os::SetDialogItemText(controlsDialog_, kGenerator, kGeneratorCaptions[generatorMode_]);
+    for (int n = 0; n < kUserPresetCount; ++n) {
+        if (userPresetStored_[n]) os::EnableDialogItem(controlsDialog_, kUserRecallFirst + n, true);
+    }
 }
 
 void CSynthEditor::RecallCameraPreset(const CameraPreset& preset) {
@@ -203,6 +213,7 @@ void CSynthEditor::StoreUserPreset(int n) {
     auto value = [this](int index) { return controlsParameters_[index]->Value(); };
     userPresets_[n] = CameraPreset{value(kParamCameraX), value(kParamCameraY), value(kParamCameraZ),
                                    value(kParamYaw), value(kParamPitch)};
+    userPresetStored_[n] = true;
     if (controlsDialog_ != nullptr)
         os::EnableDialogItem(controlsDialog_, kUserRecallFirst + n, true);
 }

@@ -231,6 +231,18 @@ TEST_F(SynthEditorTest, GeneratorAndRenderModeCycleThroughTheirCaptions) {
     EXPECT_FALSE(Editor().OnControlsCommand(1999)) << "no parameter claims it";
 }
 
+TEST_F(SynthEditorTest, ReopenedPanelShowsTheModesThatOutlivedTheOldOne) {
+    Open();
+    ASSERT_TRUE(Editor().OnControlsCommand(1053));
+    ASSERT_TRUE(Editor().OnControlsCommand(1001));
+    ASSERT_TRUE(Editor().OnControlsCommand(1058));  // store User 2
+    Dispatch(effEditClose);
+    Open();
+    EXPECT_EQ(Text(1053), "Noise") << "a running generator must not read Off";
+    EXPECT_EQ(Text(1001), "Wireframe");
+    EXPECT_TRUE(Editor().Flag(kFlagNoiseOn));
+}
+
 TEST_F(SynthEditorTest, UnknownToggleIsReportedAndDrawnOff) {
     EXPECT_FALSE(Editor().GetToggleState(1001));
     EXPECT_TRUE(ErrorContains("Unknown enum"));

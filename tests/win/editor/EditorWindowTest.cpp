@@ -308,6 +308,18 @@ TEST_F(ControlsPanel, UserPresetsAndReferencesUnlockTheirButtons) {
     EXPECT_FALSE(Editor().Flag(kFlagReferenceC)) << "storing again toggles it as a click would";
     Click(1071);
     EXPECT_TRUE(Editor().Flag(kFlagReferenceC));
+
+    // A new panel: the stored camera position is still reachable, the traces
+    // went with the old store, and the running generator says so.
+    Command(Controls(), 1053);
+    CloseEditor();
+    OpenEditor();
+    EXPECT_TRUE(IsWindowEnabled(Item(1062)));
+    EXPECT_FALSE(IsWindowEnabled(Item(1061)));
+    EXPECT_FALSE(IsWindowEnabled(Item(1071)));
+    EXPECT_EQ(Caption(1053), "Noise");
+    Command(Controls(), 1053);
+    Command(Controls(), 1053);
 }
 
 TEST_F(ControlsPanel, DraggingAValueTextChangesItAndBracketsTheEdit) {
