@@ -134,8 +134,24 @@ protected:
             samples_ += kHostBlock;
         }
     }
-    // The command a button's click sends, as the dialog receives it: a
-    // click through the button's window costs Wine seconds per press here.
+    // The host's message loop for about the given time. The frame timer is
+    // always due while frames take longer than its period, so the queue is
+    // never empty: the time is checked between messages, not only when the
+    // queue runs dry.
+    static void Pump(int milliseconds) {
+        const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+        MSG message;
+        do {
+            while (static_cast<int>(end - GetTickCount()) > 0 &&
+                   PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+            Sleep(1);
+        } while (static_cast<int>(end - GetTickCount()) > 0);
+    }
+
+    // The command a button's click sends, as the dialog receives it.
     void Press(HWND dialog, int id) {
         Command(dialog, id);
         Pump(5);
