@@ -151,9 +151,9 @@ protected:
         } while (static_cast<int>(end - GetTickCount()) > 0);
     }
 
-    // The command a button's click sends, as the dialog receives it.
+    // A click through the button's own window, with the pump above.
     void Press(HWND dialog, int id) {
-        Command(dialog, id);
+        SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
         Pump(5);
     }
 
