@@ -229,6 +229,11 @@ double RidgeX(const std::vector<int>& changed, int from, int to) {
 }
 
 TEST_F(EditorPicture, WaterfallRidgesFreezePeaksAndWireframe) {
+    // The predictions below assume the camera of a freshly opened editor.
+    const CameraPreset& reset = Settings().CameraPresets()[CSettings::kReset];
+    ASSERT_FLOAT_EQ(Value(0), reset.x);
+    ASSERT_FLOAT_EQ(Value(2), reset.z);
+    ASSERT_FLOAT_EQ(Value(4), reset.pitchDeg);
     Settle(2);  // the surface of a fresh editor is flat and silent
     const CapturedImage silent = Frame("editor-silence.png");
     // Flat: along the front edge, a little above the floor, every column
