@@ -86,8 +86,8 @@ protected:
         ASSERT_TRUE(capture_->Installed());
         OpenEditor();
         ASSERT_NE(MainView(), nullptr);
-        // Labels and axes have their own tests; here they would only move
-        // with the levels and blur what the surface does.
+        // Peak labels and the level grid would move with the levels and
+        // blur what the surface does; the front edge's frequencies stay.
         if (Editor().Flag(kFlagLabels)) Press(Controls(), IDC_LABELS);
         if (Editor().ControlsParameters()[5]->IsEnabled()) Press(Controls(), IDC_AXIS_TOGGLE);
         audio_ = std::thread([this] { StreamAudio(); });
