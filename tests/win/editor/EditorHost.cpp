@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "tools/host/WindowCapture.h"
+
 namespace {
 
 constexpr char kHostClass[] = "EditorTestHostWindow";
@@ -90,11 +92,15 @@ ERect EditorHost::EditorRect() {
     return rect != nullptr ? *rect : ERect{};
 }
 
+// The frame timer is always due while frames take longer than its period, so
+// the queue is never empty: the time is checked between messages, not only
+// when the queue runs dry.
 void EditorHost::Pump(int milliseconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    MSG message;
     do {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (static_cast<int>(end - GetTickCount()) > 0 &&
+               PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
@@ -141,30 +147,5 @@ std::vector<std::string> EditorHost::LoggedFrom(const std::string& first) const 
 }
 
 CapturedImage EditorHost::CaptureClientArea() const {
-    RECT client;
-    GetClientRect(parent_, &client);
-    CapturedImage image;
-    image.width = client.right;
-    image.height = client.bottom;
-    HDC windowDc = GetDC(parent_);
-    HDC memoryDc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, image.width, image.height);
-    const HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-    BitBlt(memoryDc, 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
-    SelectObject(memoryDc, previous);
-
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
-    GetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memoryDc);
-    ReleaseDC(parent_, windowDc);
-    return image;
+    return CaptureFromScreen(parent_, false);
 }

@@ -134,24 +134,7 @@ protected:
             samples_ += kHostBlock;
         }
     }
-    // The host's message loop for about the given time. The frame timer is
-    // always due while frames take longer than its period, so the queue is
-    // never empty: the time is checked between messages, not only when the
-    // queue runs dry.
-    static void Pump(int milliseconds) {
-        const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-        MSG message;
-        do {
-            while (static_cast<int>(end - GetTickCount()) > 0 &&
-                   PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-            Sleep(1);
-        } while (static_cast<int>(end - GetTickCount()) > 0);
-    }
-
-    // A click through the button's own window, with the pump above.
+    // A click through the button's own window.
     void Press(HWND dialog, int id) {
         SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
         Pump(5);
