@@ -4,20 +4,32 @@
 
 #include <time.h>
 
+#include <atomic>
+
+#include "os/posix/Seams.h"
+
 namespace os {
+namespace {
+
+std::atomic<posix::CounterSource> gCounterSource{nullptr};
+std::atomic<posix::WallClockSource> gWallClockSource{nullptr};
+
+}  // namespace
 
 int64_t PerformanceFrequencyPinned() {
     return 1000000000;
 }
 
 int64_t PerformanceCounterPinned() {
+    if (const posix::CounterSource source = gCounterSource.load()) return source();
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 LocalTimeTexts ReadLocalTimeTexts() {
-    const time_t seconds = time(nullptr);
+    const posix::WallClockSource source = gWallClockSource.load();
+    const time_t seconds = source != nullptr ? source() : time(nullptr);
     tm local{};
     localtime_r(&seconds, &local);
     char date[512] = {};
@@ -27,4 +39,15 @@ LocalTimeTexts ReadLocalTimeTexts() {
     return LocalTimeTexts{date, clock};
 }
 
+namespace posix {
+
+void SetCounterSource(CounterSource source) {
+    gCounterSource.store(source);
+}
+
+void SetWallClockSource(WallClockSource source) {
+    gWallClockSource.store(source);
+}
+
+}  // namespace posix
 }  // namespace os

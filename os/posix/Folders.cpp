@@ -1,19 +1,26 @@
-// POSIX side of the folder lookups. The shared documents folder is taken
-// from VANTOSCOPE_DOCUMENTS, else HOME.
+// POSIX side of the folder lookups. Unless a hook answers, the shared
+// documents folder is taken from VANTOSCOPE_DOCUMENTS, else HOME.
 #include "os/Folders.h"
 
 #include <dlfcn.h>
 
+#include <atomic>
 #include <cstdlib>
+
+#include "os/posix/Seams.h"
 
 namespace os {
 namespace {
 
 void* gModuleInstance = nullptr;
+std::atomic<posix::DocumentsFolderSource> gDocumentsFolderSource{nullptr};
 
 }  // namespace
 
 std::optional<std::string> CommonDocumentsFolder() {
+    if (const posix::DocumentsFolderSource source = gDocumentsFolderSource.load()) {
+        return source();
+    }
     if (const char* folder = std::getenv("VANTOSCOPE_DOCUMENTS")) return std::string(folder);
     if (const char* home = std::getenv("HOME")) return std::string(home);
     return std::nullopt;
@@ -39,4 +46,11 @@ std::string ModulePath() {
     return std::string(info.dli_fname);
 }
 
+namespace posix {
+
+void SetDocumentsFolderSource(DocumentsFolderSource source) {
+    gDocumentsFolderSource.store(source);
+}
+
+}  // namespace posix
 }  // namespace os

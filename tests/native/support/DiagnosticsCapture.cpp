@@ -2,12 +2,30 @@
 
 #include <unistd.h>
 
+#include <ctime>
 #include <fstream>
 #include <sstream>
 
 #include "tests/native/support/FakeSystem.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// The moment whose local texts are kDate and kTime.
+std::time_t FixedWallClock() {
+    std::tm local{};
+    local.tm_year = 2026 - 1900;
+    local.tm_mon = 11;
+    local.tm_mday = 5;
+    local.tm_hour = 10;
+    local.tm_min = 53;
+    local.tm_sec = 17;
+    local.tm_isdst = -1;
+    return std::mktime(&local);
+}
+
+}  // namespace
 
 std::string ReadFileBytes(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -20,7 +38,7 @@ DiagnosticsCapture::DiagnosticsCapture() {
     std::string pattern = (fs::temp_directory_path() / "vantoscope-test-XXXXXX").string();
     folder_ = mkdtemp(pattern.data());
     os::testing::SetCommonDocumentsFolder(folder_.string());
-    os::testing::SetLocalTimeTexts(std::make_pair(std::string(kDate), std::string(kTime)));
+    os::testing::SetWallClock(FixedWallClock());
     os::testing::SetLastErrorCode(0);
     os::testing::SetDebugOutputSink([this](const std::string& text) {
         std::lock_guard<std::mutex> hold(mutex_);
@@ -35,7 +53,7 @@ DiagnosticsCapture::DiagnosticsCapture() {
 DiagnosticsCapture::~DiagnosticsCapture() {
     os::testing::SetDebugOutputSink(nullptr);
     os::testing::SetErrorBoxSink(nullptr);
-    os::testing::SetLocalTimeTexts(std::nullopt);
+    os::testing::SetWallClock(std::nullopt);
     os::testing::ResetCommonDocumentsFolder();
     std::error_code ignored;
     fs::remove_all(folder_, ignored);

@@ -1,6 +1,6 @@
 // Test fixture piece: points the platform layer at a private documents
-// folder, fixes the clock texts and records debugger output and error boxes
-// for as long as it lives.
+// folder, fixes the wall clock at the moment of kDate and kTime, and records
+// debugger output and error boxes for as long as it lives.
 #pragma once
 
 #include <filesystem>

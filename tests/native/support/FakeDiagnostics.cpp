@@ -1,26 +1,22 @@
-// Debugger channel, error box and last error code for the native tests: both
-// outputs go to sinks that a test installs; the error code is set by tests.
-#include "os/Diagnostics.h"
-
-#include <cstdio>
+// Routes the POSIX layer's debugger output and error boxes to sinks that a
+// test installs, and sets the error code it reports.
 #include <mutex>
 #include <new>
 
+#include "os/posix/Seams.h"
 #include "tests/native/support/FakeSystem.h"
 
-namespace os {
+namespace os::testing {
 namespace {
 
+// Held while a sink runs, so that a sink is never replaced under a caller.
 std::mutex gSinkMutex;
-testing::DebugOutputSink gDebugSink;
-testing::ErrorBoxSink gErrorBoxSink;
-thread_local uint32_t tLastErrorCode = 0;
-
-}  // namespace
+DebugOutputSink gDebugSink;
+ErrorBoxSink gErrorBoxSink;
 
 // Like the system's debugger channel this one never fails: a recording that
 // runs out of memory is dropped.
-void DebugOutput(const char* text) {
+void ToDebugSink(const char* text) {
     std::lock_guard<std::mutex> hold(gSinkMutex);
     try {
         if (gDebugSink) gDebugSink(text);
@@ -28,34 +24,27 @@ void DebugOutput(const char* text) {
     }
 }
 
-void ShowErrorBox(const char* text, const char* caption) {
+void ToErrorBoxSink(const char* text, const char* caption) {
     std::lock_guard<std::mutex> hold(gSinkMutex);
-    if (gErrorBoxSink) {
-        gErrorBoxSink(text, caption);
-    } else {
-        std::fprintf(stderr, "[%s] %s\n", caption, text);
-    }
+    if (gErrorBoxSink) gErrorBoxSink(text, caption);
 }
 
-uint32_t LastErrorCode() {
-    return tLastErrorCode;
-}
-
-namespace testing {
+}  // namespace
 
 void SetDebugOutputSink(DebugOutputSink sink) {
     std::lock_guard<std::mutex> hold(gSinkMutex);
     gDebugSink = std::move(sink);
+    posix::SetDebugOutputHook(gDebugSink ? &ToDebugSink : nullptr);
 }
 
 void SetErrorBoxSink(ErrorBoxSink sink) {
     std::lock_guard<std::mutex> hold(gSinkMutex);
     gErrorBoxSink = std::move(sink);
+    posix::SetErrorBoxHook(gErrorBoxSink ? &ToErrorBoxSink : nullptr);
 }
 
 void SetLastErrorCode(uint32_t code) {
-    tLastErrorCode = code;
+    posix::SetLastErrorCode(code);
 }
 
-}  // namespace testing
-}  // namespace os
+}  // namespace os::testing

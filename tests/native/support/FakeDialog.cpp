@@ -1,14 +1,13 @@
-// Dialog-control calls for the native tests: a process-wide table of control
-// texts and enabled states stands in for the dialogs, for tests to read.
-#include "os/Dialog.h"
-
+// Stand-in dialogs for the native tests: hooks of the POSIX dialog calls keep
+// a process-wide table of control texts and enabled states for tests to read.
 #include <map>
 #include <mutex>
 #include <utility>
 
+#include "os/posix/Seams.h"
 #include "tests/native/support/FakeSystem.h"
 
-namespace os {
+namespace os::testing {
 namespace {
 
 using ControlKey = std::pair<WindowHandle, int>;
@@ -27,32 +26,28 @@ FakeControl& Control(WindowHandle dialog, int controlId) {
     return gControls[ControlKey(dialog, controlId)];
 }
 
-}  // namespace
-
-void SetDialogItemText(WindowHandle dialog, int controlId, const std::string& text) {
+void RecordText(WindowHandle dialog, int controlId, const std::string& text) {
     std::lock_guard<std::mutex> hold(gDialogMutex);
     FakeControl& control = Control(dialog, controlId);
     control.text = text;
     ++control.textWrites;
 }
 
-void SetDialogItemInt(WindowHandle dialog, int controlId, int value, bool isSigned) {
-    SetDialogItemText(
-        dialog, controlId,
-        isSigned ? std::to_string(value) : std::to_string(static_cast<unsigned int>(value)));
-}
-
-void EnableDialogItem(WindowHandle dialog, int controlId, bool enabled) {
+void RecordEnabled(WindowHandle dialog, int controlId, bool enabled) {
     std::lock_guard<std::mutex> hold(gDialogMutex);
     Control(dialog, controlId).enabled = enabled;
 }
 
-bool IsControlKeyActive() {
+bool ControlKeyActive() {
     std::lock_guard<std::mutex> hold(gDialogMutex);
     return gControlKeyActive;
 }
 
-namespace testing {
+// Installed before any test runs: the table exists for the whole program.
+[[maybe_unused]] const bool gHooksInstalled =
+    (posix::SetDialogHooks(&RecordText, &RecordEnabled, &ControlKeyActive), true);
+
+}  // namespace
 
 std::string DialogItemText(WindowHandle dialog, int controlId) {
     std::lock_guard<std::mutex> hold(gDialogMutex);
@@ -80,5 +75,4 @@ void ResetDialogs() {
     gControlKeyActive = false;
 }
 
-}  // namespace testing
-}  // namespace os
+}  // namespace os::testing

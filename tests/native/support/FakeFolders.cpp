@@ -1,67 +1,33 @@
-// Folder lookups for the native tests: the shared documents folder may be
-// overridden (or made to fail) by a test; otherwise as on POSIX.
-#include "os/Folders.h"
-
-#include <dlfcn.h>
-
-#include <cstdlib>
+// Overrides the common documents folder that the POSIX layer reports, or
+// makes its lookup fail.
 #include <mutex>
 
+#include "os/posix/Seams.h"
 #include "tests/native/support/FakeSystem.h"
 
-namespace os {
+namespace os::testing {
 namespace {
 
 std::mutex gFolderMutex;
-bool gFolderOverridden = false;
-std::optional<std::string> gFolderOverride;
-void* gModuleInstance = nullptr;
+std::optional<std::string> gFolder;
+
+std::optional<std::string> OverriddenFolder() {
+    std::lock_guard<std::mutex> hold(gFolderMutex);
+    return gFolder;
+}
 
 }  // namespace
 
-std::optional<std::string> CommonDocumentsFolder() {
+void SetCommonDocumentsFolder(std::optional<std::string> folder) {
     {
         std::lock_guard<std::mutex> hold(gFolderMutex);
-        if (gFolderOverridden) return gFolderOverride;
+        gFolder = std::move(folder);
     }
-    if (const char* folder = std::getenv("VANTOSCOPE_DOCUMENTS")) return std::string(folder);
-    if (const char* home = std::getenv("HOME")) return std::string(home);
-    return std::nullopt;
-}
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    return folder + "/" + name;
-}
-
-void SetModuleInstance(void* instance) {
-    gModuleInstance = instance;
-}
-
-void* ModuleInstance() {
-    return gModuleInstance;
-}
-
-std::string ModulePath() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&ModulePath), &info) == 0 || info.dli_fname == nullptr) {
-        return std::string();
-    }
-    return std::string(info.dli_fname);
-}
-
-namespace testing {
-
-void SetCommonDocumentsFolder(std::optional<std::string> folder) {
-    std::lock_guard<std::mutex> hold(gFolderMutex);
-    gFolderOverridden = true;
-    gFolderOverride = std::move(folder);
+    posix::SetDocumentsFolderSource(&OverriddenFolder);
 }
 
 void ResetCommonDocumentsFolder() {
-    std::lock_guard<std::mutex> hold(gFolderMutex);
-    gFolderOverridden = false;
-    gFolderOverride.reset();
+    posix::SetDocumentsFolderSource(nullptr);
 }
 
-}  // namespace testing
-}  // namespace os
+}  // namespace os::testing

@@ -1,10 +1,11 @@
-// The platform layer the native tests link instead of the POSIX one: the
-// same calls, with seams through which a test watches what the system would
-// send to the debugger or show in a message box, and controls what it reads
-// from the machine (folder, time, counter, last error code, dialogs).
+// Test controls over the POSIX platform layer, which the native tests link as
+// it is: through its hooks a test watches what the system would send to the
+// debugger or show in a message box, and fixes what it reads from the
+// machine (folder, clocks, last error code, dialogs).
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -33,8 +34,9 @@ void ResetCommonDocumentsFolder();
 // monotonic clock.
 void SetPerformanceCounter(std::optional<int64_t> nanoseconds);
 
-// Fixes the local time texts; nullopt goes back to the real clock.
-void SetLocalTimeTexts(std::optional<std::pair<std::string, std::string>> dateAndTime);
+// Fixes the wall clock (seconds since the epoch) that the local time texts
+// show; nullopt goes back to the real clock.
+void SetWallClock(std::optional<std::time_t> seconds);
 
 // The stand-in dialogs: what each control shows, how often its text was
 // written, whether it is enabled; and the state of the Ctrl key.
