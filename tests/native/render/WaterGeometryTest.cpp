@@ -4,7 +4,39 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 using namespace WaterGeometry;
+
+namespace {
+
+// The corner of its cell that a triangle leaves out, as (row, column) offsets
+// 0 or 1; the triangle must lie within the cell whose lowest corner is given.
+std::pair<int, int> OmittedCorner(const std::array<int, 3>& triangle, int row, int column) {
+    int used[2][2] = {};
+    for (int vertex : triangle) {
+        const int dRow = vertex / kColumns - row;
+        const int dColumn = vertex % kColumns - column;
+        if (dRow < 0 || dRow > 1 || dColumn < 0 || dColumn > 1) return {-1, -1};
+        ++used[dRow][dColumn];
+    }
+    for (int dRow : {0, 1}) {
+        for (int dColumn : {0, 1}) {
+            if (used[dRow][dColumn] == 0) return {dRow, dColumn};
+        }
+    }
+    return {-1, -1};
+}
+
+// y of the triangle's geometric normal: positive when it faces up, as the
+// vertex normals say, and zero when it is degenerate.
+float Upward(const WaterVertex& p0, const WaterVertex& p1, const WaterVertex& p2) {
+    return (p1.z - p0.z) * (p2.x - p0.x) - (p1.x - p0.x) * (p2.z - p0.z);
+}
+
+}  // namespace
 
 TEST(WaterGeometry, SurfaceSpansTheSceneWithTextureCornersAtItsEdges) {
     const std::vector<WaterVertex> surface = BuildSurfaceVertices();
@@ -25,13 +57,40 @@ TEST(WaterGeometry, SurfaceSpansTheSceneWithTextureCornersAtItsEdges) {
     }
 }
 
-TEST(WaterGeometry, TrianglesCoverEveryCellOnceAndStayInsideTheSurface) {
+// Every cell is split along a diagonal into two upward triangles; a skipped,
+// doubled, misplaced or flipped cell anywhere in the grid shows.
+TEST(WaterGeometry, TwoUpwardTrianglesTileEveryCell) {
     const std::vector<uint16_t> indices = BuildSurfaceIndices();
-    ASSERT_EQ(indices.size(), 47430u);
-    const std::vector<uint16_t> firstCell(indices.begin(), indices.begin() + 6);
-    EXPECT_EQ(firstCell, (std::vector<uint16_t>{0, 256, 257, 0, 257, 1}));
-    const std::vector<uint16_t> lastCell(indices.end() - 6, indices.end());
-    EXPECT_EQ(lastCell, (std::vector<uint16_t>{7934, 8190, 8191, 7934, 8191, 7935}));
-    // The curtain draws the first strip with its own two rows.
+    const std::vector<WaterVertex> surface = BuildSurfaceVertices();
+    ASSERT_EQ(indices.size(), static_cast<size_t>(kSurfaceIndexCount));
+    const int cellColumns = kColumns - 1;
+    std::vector<std::vector<std::pair<int, int>>> omitted((kRows - 1) * cellColumns);
+    for (size_t first = 0; first < indices.size(); first += 3) {
+        const std::array<int, 3> triangle = {indices[first], indices[first + 1],
+                                             indices[first + 2]};
+        int row = kRows;
+        int column = kColumns;
+        for (int vertex : triangle) {
+            row = std::min(row, vertex / kColumns);
+            column = std::min(column, vertex % kColumns);
+        }
+        const std::pair<int, int> corner = OmittedCorner(triangle, row, column);
+        ASSERT_TRUE(corner.first >= 0 && row < kRows - 1 && column < cellColumns)
+            << "triangle " << first / 3 << " is not half of one cell";
+        ASSERT_GT(Upward(surface[triangle[0]], surface[triangle[1]], surface[triangle[2]]), 0.0f)
+            << "triangle " << first / 3 << " faces down";
+        omitted[row * cellColumns + column].push_back(corner);
+    }
+    for (int cell = 0; cell < static_cast<int>(omitted.size()); ++cell) {
+        const auto& corners = omitted[cell];
+        ASSERT_EQ(corners.size(), 2u) << "cell " << cell / cellColumns << "," << cell % cellColumns;
+        // Two halves tile the cell only when they leave out opposite corners.
+        EXPECT_TRUE(corners[0].first != corners[1].first && corners[0].second != corners[1].second)
+            << "cell " << cell / cellColumns << "," << cell % cellColumns;
+    }
+}
+
+TEST(WaterGeometry, CurtainDrawsTheFirstStripWithItsOwnTwoRows) {
+    const std::vector<uint16_t> indices = BuildSurfaceIndices();
     for (int i = 0; i < kCurtainIndexCount; ++i) ASSERT_LT(indices[i], kCurtainVertexCount);
 }
