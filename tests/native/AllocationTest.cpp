@@ -102,8 +102,8 @@ TEST_F(AudioThreadAllocations, NoneWhileProcessingAndAnalysing) {
 }
 
 // Whichever allocation of the construction fails, the shared timer and the
-// error system are released again, and the last release writes the log.
-TEST(ConstructionFailure, ReleasesTheSharedServicesAndWritesTheLog) {
+// error system are released again.
+TEST(ConstructionFailure, ReleasesTheSharedServices) {
     // The first allocation is the host recording its version query.
     for (int failing = 2; failing < 400; failing += 3) {
         DiagnosticsCapture capture;
@@ -119,10 +119,6 @@ TEST(ConstructionFailure, ReleasesTheSharedServicesAndWritesTheLog) {
         EXPECT_EQ(CPerformanceTimer::Shared(), nullptr) << failing;
         EXPECT_EQ(CPerformanceTimer::SharedReferences(), 0) << failing;
         if (!failed) break;  // the construction needs fewer allocations than this
-        const std::string log = capture.LogFileBytes();
-        if (!log.empty()) {
-            EXPECT_NE(log.find("Logging stopped at"), std::string::npos) << failing;
-        }
     }
 }
 
