@@ -5,38 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <utility>
 
 using namespace WaterGeometry;
-
-namespace {
-
-// The corner of its cell that a triangle leaves out, as (row, column) offsets
-// 0 or 1; the triangle must lie within the cell whose lowest corner is given.
-std::pair<int, int> OmittedCorner(const std::array<int, 3>& triangle, int row, int column) {
-    int used[2][2] = {};
-    for (int vertex : triangle) {
-        const int dRow = vertex / kColumns - row;
-        const int dColumn = vertex % kColumns - column;
-        if (dRow < 0 || dRow > 1 || dColumn < 0 || dColumn > 1) return {-1, -1};
-        ++used[dRow][dColumn];
-    }
-    for (int dRow : {0, 1}) {
-        for (int dColumn : {0, 1}) {
-            if (used[dRow][dColumn] == 0) return {dRow, dColumn};
-        }
-    }
-    return {-1, -1};
-}
-
-// y of the triangle's geometric normal: positive when it faces up, as the
-// vertex normals say, and zero when it is degenerate.
-float Upward(const WaterVertex& p0, const WaterVertex& p1, const WaterVertex& p2) {
-    return (p1.z - p0.z) * (p2.x - p0.x) - (p1.x - p0.x) * (p2.z - p0.z);
-}
-
-}  // namespace
 
 TEST(WaterGeometry, SurfaceSpansTheSceneWithTextureCornersAtItsEdges) {
     const std::vector<WaterVertex> surface = BuildSurfaceVertices();
@@ -63,30 +33,32 @@ TEST(WaterGeometry, TwoUpwardTrianglesTileEveryCell) {
     const std::vector<uint16_t> indices = BuildSurfaceIndices();
     const std::vector<WaterVertex> surface = BuildSurfaceVertices();
     ASSERT_EQ(indices.size(), static_cast<size_t>(kSurfaceIndexCount));
-    const int cellColumns = kColumns - 1;
-    std::vector<std::vector<std::pair<int, int>>> omitted((kRows - 1) * cellColumns);
+    // Per cell, the corner (bit 2 * row offset + column offset) each triangle leaves out.
+    std::vector<int> omitted((kRows - 1) * (kColumns - 1));
+    std::vector<int> triangles(omitted.size());
     for (size_t first = 0; first < indices.size(); first += 3) {
-        const std::array<int, 3> triangle = {indices[first], indices[first + 1],
-                                             indices[first + 2]};
-        int row = kRows;
-        int column = kColumns;
-        for (int vertex : triangle) {
-            row = std::min(row, vertex / kColumns);
-            column = std::min(column, vertex % kColumns);
+        const uint16_t* t = &indices[first];
+        const int row = std::min({t[0], t[1], t[2]}) / kColumns;
+        const int column = std::min({t[0] % kColumns, t[1] % kColumns, t[2] % kColumns});
+        int corners = 0;
+        for (int i = 0; i < 3; ++i) {
+            const int dRow = t[i] / kColumns - row;
+            const int dColumn = t[i] % kColumns - column;
+            ASSERT_TRUE(dRow <= 1 && dColumn <= 1 && row < kRows - 1 && column < kColumns - 1)
+                << "triangle " << first / 3 << " is not half of one cell";
+            corners |= 1 << (2 * dRow + dColumn);
         }
-        const std::pair<int, int> corner = OmittedCorner(triangle, row, column);
-        ASSERT_TRUE(corner.first >= 0 && row < kRows - 1 && column < cellColumns)
-            << "triangle " << first / 3 << " is not half of one cell";
-        ASSERT_GT(Upward(surface[triangle[0]], surface[triangle[1]], surface[triangle[2]]), 0.0f)
-            << "triangle " << first / 3 << " faces down";
-        omitted[row * cellColumns + column].push_back(corner);
+        // y of the geometric normal: up like the vertex normals, 0 when degenerate.
+        const WaterVertex &p0 = surface[t[0]], &p1 = surface[t[1]], &p2 = surface[t[2]];
+        ASSERT_GT((p1.z - p0.z) * (p2.x - p0.x) - (p1.x - p0.x) * (p2.z - p0.z), 0.0f)
+            << "triangle " << first / 3 << " faces down or is degenerate";
+        omitted[row * (kColumns - 1) + column] |= corners ^ 15;
+        ++triangles[row * (kColumns - 1) + column];
     }
-    for (int cell = 0; cell < static_cast<int>(omitted.size()); ++cell) {
-        const auto& corners = omitted[cell];
-        ASSERT_EQ(corners.size(), 2u) << "cell " << cell / cellColumns << "," << cell % cellColumns;
+    for (size_t cell = 0; cell < omitted.size(); ++cell) {
         // Two halves tile the cell only when they leave out opposite corners.
-        EXPECT_TRUE(corners[0].first != corners[1].first && corners[0].second != corners[1].second)
-            << "cell " << cell / cellColumns << "," << cell % cellColumns;
+        EXPECT_TRUE(triangles[cell] == 2 && (omitted[cell] == 9 || omitted[cell] == 6))
+            << "cell " << cell / (kColumns - 1) << "," << cell % (kColumns - 1);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/native/support/DiagnosticsCapture.h"
 
+#include <time.h>
 #include <unistd.h>
 
 #include <ctime>
@@ -15,12 +16,7 @@ namespace {
 // The moment whose local texts are kDate and kTime.
 std::time_t FixedWallClock() {
     std::tm local{};
-    local.tm_year = 2026 - 1900;
-    local.tm_mon = 11;
-    local.tm_mday = 5;
-    local.tm_hour = 10;
-    local.tm_min = 53;
-    local.tm_sec = 17;
+    strptime("2026-12-05 10:53:17", "%Y-%m-%d %H:%M:%S", &local);
     local.tm_isdst = -1;
     return std::mktime(&local);
 }
