@@ -2,6 +2,7 @@
 // Bins are counted from the bin that holds 20 Hz.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 struct BandRange {
@@ -12,3 +13,6 @@ struct BandRange {
 };
 
 constexpr int kBandCount = 256;
+
+// One range per band, lowest first.
+using BandTable = std::array<BandRange, kBandCount>;

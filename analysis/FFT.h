@@ -13,11 +13,13 @@
 #include <cstdint>
 #include <memory>
 
+#include "analysis/AnalysisBlock.h"
 #include "analysis/RealFFT.h"
 
 class CFFT {
 public:
-    static constexpr int kSize = 4096;
+    // One transform spans a whole analysis block.
+    static constexpr int kSize = kAnalysisBlockFrames;
     static constexpr int kHop = kSize / 2;
     static constexpr int kLevelBins = kSize / 2;  // levels live in bins 1..kLevelBins-1
     static constexpr double kFloorDb = -120.0;

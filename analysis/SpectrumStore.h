@@ -1,37 +1,31 @@
 // The meeting point of the audio thread and the display. Once per analysis
-// block the audio thread folds the spectrum into 256 log-spaced bands,
-// averages or decays them, runs the peak hold and publishes snapshots; the
+// block the audio thread hands the spectrum to the band analysis (folding,
+// averaging, peak hold) and publishes its levels and peaks as snapshots; the
 // display copies the snapshots out, the controls dialog captures frozen and
 // reference traces and clears peaks, and once per display frame the editor
 // hands over the values of the "Ave" and "Hold" parameters.
 //
 // Threads: Update runs on the audio thread inside the plug-in lock; every
-// other operation runs on the user-interface thread. Everything below is
-// guarded by the store lock except the new-frame flag and the last update
-// time, which are atomics.
+// other operation runs on the user-interface thread. Everything below,
+// the band analysis included, is guarded by the store lock except the
+// new-frame flag and the last update time, which are atomics.
 #pragma once
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
-#include "analysis/BandRange.h"
-#include "analysis/SpectrumBand.h"
+#include "analysis/BandAnalysis.h"
 #include "os/Lockable.h"
 
 class CLogScale;
 class CPerformanceTimer;
 class CSettings;
 
-using BandLevels = std::array<float, kBandCount>;
-
 class CSpectrumStore : public CLockable {
 public:
     static constexpr int kReferenceCount = 4;
-    // Maps dB to level: the double -1/120 as it was first written down.
-    static constexpr double kLevelPerDb = -0.0083333333333;
 
     CSpectrumStore(CSettings& settings, CPerformanceTimer& timer);
     ~CSpectrumStore() override;
@@ -69,33 +63,26 @@ public:
     void Release();
 
     // The level 0..1 of a band level in dB.
-    static float LevelOfDb(double levelDb);
+    static float LevelOfDb(double levelDb) { return CBandAnalysis::LevelOfDb(levelDb); }
 
 private:
-    void FoldBands(const double* spectrum);
-    float AverageBand(int band, float level);
-    void SmoothSharedBins(int band, int32_t firstBin, int& run, int32_t& previousFirstBin);
-    void UpdatePeaks(uint32_t nowMs);
-    void RestartAverages(int32_t windowCode);
+    // startMs: one clock reading, the start of both the hold period and the
+    // time since the last update.
+    CSpectrumStore(CSettings& settings, CPerformanceTimer& timer, uint32_t startMs);
+    void BuildBandTable(double binHz);
 
     CSettings& settings_;
     CPerformanceTimer& timer_;
     int firstBand_ = 0;
     int bandCount_ = 0;
-    BandLevels level_{};
-    BandLevels peak_{};
-    std::array<uint8_t, kBandCount> falling_{};
+    CBandAnalysis analysis_;
     BandLevels levelSnapshot_{};
     BandLevels peakSnapshot_{};
     BandLevels frozenLevel_{};
     BandLevels frozenPeak_{};
     std::array<BandLevels, kReferenceCount> references_{};
-    std::vector<std::unique_ptr<SpectrumBand>> bands_;
-    int32_t averageWindowCode_ = 0;
-    bool infiniteAverage_ = false;
     std::unique_ptr<CLogScale> scale_;
     std::atomic<bool> initialised_{false};
-    uint32_t lastReleaseMs_;
     std::atomic<uint32_t> lastUpdateMs_;
     std::atomic<bool> newFrame_{false};
 };

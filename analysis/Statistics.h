@@ -10,11 +10,12 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/AnalysisBlock.h"
 #include "os/Lockable.h"
 
 class CStatistics : public CLockable {
 public:
-    static constexpr int kBlockFrames = 4096;
+    static constexpr int kBlockFrames = kAnalysisBlockFrames;
     static constexpr double kResetLevelDb = -120.0;
 
     struct Figures {

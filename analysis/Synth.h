@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "analysis/AnalysisBlock.h"
 #include "os/Lockable.h"
 #include "os/Window.h"
 
@@ -26,7 +27,7 @@ class CSpectrumStore;
 
 class CSynth {
 public:
-    static constexpr int kBlockFrames = 4096;
+    static constexpr int kBlockFrames = kAnalysisBlockFrames;
 
     // The settings, the timer and the plug-in lock outlive the engine; the
     // effect is handed to the editor, which reports automation through it.

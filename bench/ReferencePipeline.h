@@ -7,9 +7,11 @@
 
 #include <vector>
 
+#include "analysis/AnalysisBlock.h"
+
 class ReferencePipeline {
 public:
-    static constexpr int kSize = 4096;
+    static constexpr int kSize = kAnalysisBlockFrames;
 
     ReferencePipeline();
     ~ReferencePipeline();

@@ -17,8 +17,6 @@
 
 class CStatistics;
 
-using BandTable = std::array<BandRange, kBandCount>;
-
 struct CameraPreset {
     float x;
     float y;

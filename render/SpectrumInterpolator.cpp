@@ -3,9 +3,12 @@
 
 #include <algorithm>
 
+#include "analysis/AnalysisBlock.h"
+
 namespace {
-// 1 / 4096: analysis blocks per sample.
-constexpr float kBlocksPerSample = 0.000244140625f;
+// Analysis blocks per sample; exact, the block being a power of two.
+constexpr float kBlocksPerSample = 1.0f / kAnalysisBlockFrames;
+static_assert(kBlocksPerSample * kAnalysisBlockFrames == 1.0f);
 constexpr float kMillisecondsPerSecond = 1000.0f;
 }  // namespace
 

@@ -80,8 +80,9 @@ bool CD3DDrawWaterGraph::Init(IDirect3DDevice9* device, int32_t width, int32_t h
     spheres_ = std::make_unique<CD3DSphereRows>(
         BuildSphereMesh(kSphereRadius, kSphereSlices, kSphereStacks));
     spheres_->Create(device);
-    // The waterfall is the first component that gets the store, so it sets
-    // the store up.
+    // The engine initialises the store when it creates it, before the editor
+    // opens; this sets up a store handed over uninitialised, as when the
+    // waterfall is driven without the engine.
     if (store_ != nullptr && !store_->IsInitialised()) store_->Initialise();
     SetLightAndMaterials(device);
     camera_ = CD3DCamera(settings_.CameraPresets()[CSettings::kReset]);
