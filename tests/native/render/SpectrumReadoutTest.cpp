@@ -6,7 +6,6 @@
 
 #include <cmath>
 
-#include "params/LogarithmicScales.h"
 #include "render/LevelHeight.h"
 #include "render/NoteName.h"
 #include "render/ReadoutBox.h"
@@ -29,11 +28,12 @@ TEST(NoteName, NamesTheNearestNoteWithSharpsAndScientificOctaves) {
     EXPECT_EQ(NoteOf(277.18), "C#4 +0 ct");
     EXPECT_EQ(NoteOf(1000.0), "B5 +21 ct");
     EXPECT_EQ(NoteOf(63.5), "B1 +49 ct");
-    EXPECT_EQ(NoteOf(27.5), "A0 +0 ct");
-    EXPECT_EQ(NoteOf(8.1758), "C-1 +0 ct");
-    EXPECT_EQ(NoteOf(7.7169), "B-2 +0 ct");
-    // The octave changes at C, not at A.
+    // Octaves change at C, not at A, also below C-1.
     EXPECT_EQ(NoteOf(246.94), "B3 +0 ct");
+    EXPECT_EQ(NoteOf(7.7169), "B-2 +0 ct");
+    for (double hz : {0.0, -440.0, static_cast<double>(NAN), static_cast<double>(INFINITY)}) {
+        EXPECT_EQ(NoteOf(hz), "none") << hz;
+    }
 }
 
 TEST(NoteName, ExactlyHalfwayBelongsToTheUpperNote) {
@@ -42,24 +42,14 @@ TEST(NoteName, ExactlyHalfwayBelongsToTheUpperNote) {
     EXPECT_EQ(NoteOf(CentsAboveA4(49.4)), "A4 +49 ct");
     // Cents are rounded before the note is chosen: 49.6 is already 50.
     EXPECT_EQ(NoteOf(CentsAboveA4(49.6)), "A#4 -50 ct");
-    EXPECT_EQ(NoteOf(CentsAboveA4(-49.6)), "A4 -50 ct");
     EXPECT_EQ(NoteOf(CentsAboveA4(-50.6)), "G#4 +49 ct");
-}
-
-TEST(NoteName, FrequenciesWithoutPitchHaveNoNote) {
-    EXPECT_EQ(NoteOf(0.0), "none");
-    EXPECT_EQ(NoteOf(-440.0), "none");
-    EXPECT_EQ(NoteOf(NAN), "none");
-    EXPECT_EQ(NoteOf(INFINITY), "none");
 }
 
 TEST(ReadoutText, FrequenciesKeepThreeSignificantDigitsAcrossUnits) {
     EXPECT_EQ(FrequencyText(63.5), "63.5 Hz");
     EXPECT_EQ(FrequencyText(5.24), "5.2 Hz");
     EXPECT_EQ(FrequencyText(440.4), "440 Hz");
-    EXPECT_EQ(FrequencyText(1000.0), "1.00 kHz");
     EXPECT_EQ(FrequencyText(12345.0), "12.3 kHz");
-    EXPECT_EQ(FrequencyText(20480.0), "20.5 kHz");
     // Rounding up into the next unit takes that unit's form.
     EXPECT_EQ(FrequencyText(99.96), "100 Hz");
     EXPECT_EQ(FrequencyText(999.7), "1.00 kHz");
@@ -75,9 +65,7 @@ TEST(ReadoutText, BoxLinesCarryLevelPeakAndAgeWhenGiven) {
     values.peakDb = -8.0;
     values.ageSeconds = 1.23;
     EXPECT_EQ(ReadoutText(values), "1.00 kHz\nB5 +21 ct\n-12.3 dB\npeak -8.0 dB\nage 1.2 s");
-    // Nearly silent bands round to a level without a minus sign.
-    EXPECT_EQ(LevelText(-0.04), "0.0 dB");
-    EXPECT_EQ(LevelText(-120.0), "-120.0 dB");
+    EXPECT_EQ(LevelText(-0.04), "0.0 dB");  // no minus sign on a rounded zero
 }
 
 TEST(ReadoutLevels, HeightsReadBackAsTheLevelsThatMadeThem) {
@@ -89,7 +77,6 @@ TEST(ReadoutLevels, HeightsReadBackAsTheLevelsThatMadeThem) {
                 << db << " dB at range " << range;
         }
     }
-    EXPECT_DOUBLE_EQ(SlopeOffsetDb(1000.0, 4.5), 0.0);
     EXPECT_DOUBLE_EQ(SlopeOffsetDb(4000.0, 4.5), 9.0);
 }
 
@@ -98,31 +85,15 @@ TEST(BandUnderCursor2D, EachDrawnColumnBelongsToItsNearestBand) {
     EXPECT_EQ(BandUnderCursor2D(66.0f, 1.0f), 0);
     EXPECT_EQ(BandUnderCursor2D(67.9f, 1.0f), 0);
     EXPECT_EQ(BandUnderCursor2D(68.0f, 1.0f), 1);
-    EXPECT_EQ(BandUnderCursor2D(66.0f + 3 * 100, 1.0f), 100);
     EXPECT_EQ(BandUnderCursor2D(828.0f, 1.0f), 254);
     EXPECT_EQ(BandUnderCursor2D(830.5f, 1.0f), 255);
     EXPECT_FALSE(BandUnderCursor2D(65.9f, 1.0f));
     EXPECT_FALSE(BandUnderCursor2D(831.0f, 1.0f));
-    EXPECT_FALSE(BandUnderCursor2D(-5.0f, 1.0f));
-}
-
-TEST(BandUnderCursor2D, ScaledLayoutsMapBackToTheirColumns) {
+    // Scaled layouts map back to their columns.
     EXPECT_EQ(BandUnderCursor2D(66.0f * 2.0f, 2.0f), 0);
     EXPECT_EQ(BandUnderCursor2D((66.0f + 3 * 200) * 1.25f, 1.25f), 200);
     EXPECT_FALSE(BandUnderCursor2D(65.0f * 1.5f, 1.5f));
     EXPECT_FALSE(BandUnderCursor2D(831.0f * 2.0f, 2.0f));
-}
-
-TEST(BandCentre, IsTheGeometricMiddleOfTheBand) {
-    CLogScale scale;
-    scale.Init(0, 256, 20.0, 21000.0);
-    BandTable bands;
-    for (int band = 0; band < 256; ++band) {
-        bands[band] = {scale.ValueAt(band), scale.ValueAt(band + 1), 0, 0};
-    }
-    EXPECT_NEAR(BandCentreHz(bands, 0), 20.0 * std::pow(2.0, 5.0 / 256), 1e-9);
-    EXPECT_NEAR(BandCentreHz(bands, 128), 20.0 * std::pow(2.0, 1285.0 / 256), 1e-6);
-    EXPECT_NEAR(BandCentreHz(bands, 255), 20480.0 * std::pow(2.0, -5.0 / 256), 1e-6);
 }
 
 TEST(ReadoutBox, SitsRightBelowTheCursorAndFlipsAtTheEdges) {
@@ -130,14 +101,11 @@ TEST(ReadoutBox, SitsRightBelowTheCursorAndFlipsAtTheEdges) {
     EXPECT_EQ(place(200, 100).left, 216);
     EXPECT_EQ(place(200, 100).top, 116);
     EXPECT_EQ(place(850, 100).left, 734);  // left of the cursor
-    EXPECT_EQ(place(850, 100).top, 116);
     EXPECT_EQ(place(200, 380).top, 304);   // above the cursor
     EXPECT_EQ(place(784, 324).left, 800);  // just fits on the right
     EXPECT_EQ(place(784, 324).top, 340);
     // Too big for either side: held in the view.
-    const ReadoutBoxPlace big = PlaceReadoutBox(50, 30, 880, 390, 900, 400, 16);
-    EXPECT_EQ(big.left, 0);
-    EXPECT_EQ(big.top, 0);
+    EXPECT_EQ(PlaceReadoutBox(50, 30, 880, 390, 900, 400, 16).top, 0);
     EXPECT_EQ(PlaceReadoutBox(50, 30, 950, 450, 900, 400, 16).left, 0);
 }
 
