@@ -32,9 +32,10 @@ std::optional<std::string> TextInUnits(double hz, int unitExponent) {
 }  // namespace
 
 std::optional<int> BandUnderCursor2D(float cursorX, float layoutScale) {
-    const auto pixel = static_cast<int>(std::floor(cursorX / layoutScale));
-    const int offset = pixel - static_cast<int>(CBarGraphLayout::kLeftX);
-    if (offset < 0 || offset >= CBarGraphLayout::kColumnCount) return std::nullopt;
+    const double layoutX = static_cast<double>(cursorX) / layoutScale - CBarGraphLayout::kLeftX;
+    // Also turns away NaN and the infinities of a zero scale.
+    if (!(layoutX >= 0.0 && layoutX < CBarGraphLayout::kColumnCount)) return std::nullopt;
+    const auto offset = static_cast<int>(layoutX);
     // Column 3 j shows band j, columns 3 j + 1 and 3 j + 2 lie a third and
     // two thirds of the way to band j + 1.
     return (offset + 1) / CBarGraphLayout::kColumnsPerSegment;
