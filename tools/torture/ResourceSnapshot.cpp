@@ -7,6 +7,26 @@
 
 #include <cstdio>
 
+#include "tools/torture/ModuleHeapCounter.h"
+
+namespace {
+
+// Under Wine, private bytes count the native libraries' memory too (the C
+// library's heap the graphics driver allocates from); what the Windows side
+// has committed tells the two apart.
+uint64_t WindowsCommittedBytes() {
+    uint64_t total = 0;
+    MEMORY_BASIC_INFORMATION region = {};
+    for (auto* address = static_cast<BYTE*>(nullptr);
+         VirtualQuery(address, &region, sizeof region) == sizeof region;
+         address = static_cast<BYTE*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    }
+    return total;
+}
+
+}  // namespace
+
 ResourceSnapshot ResourceSnapshot::Take() {
     ResourceSnapshot snapshot;
     PROCESS_MEMORY_COUNTERS_EX memory = {};
@@ -21,13 +41,21 @@ ResourceSnapshot ResourceSnapshot::Take() {
     }
     snapshot.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     snapshot.userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const CModuleHeapCounter::Use ours = CModuleHeapCounter::Current();
+    snapshot.ourHeapBytes = ours.bytes;
+    snapshot.ourHeapBlocks = ours.blocks;
+    snapshot.windowsCommittedBytes = WindowsCommittedBytes();
     return snapshot;
 }
 
 std::string ResourceSnapshot::Describe() const {
-    char text[160];
-    std::snprintf(text, sizeof text, "private %.1f MB, working set %.1f MB, GDI %u, USER %u",
-                  privateBytes / 1048576.0, workingSetBytes / 1048576.0,
-                  static_cast<unsigned>(gdiObjects), static_cast<unsigned>(userObjects));
+    char text[240];
+    std::snprintf(text, sizeof text,
+                  "private %.1f MB (committed on the Windows side %.1f MB), working set %.1f MB, "
+                  "GDI %u, USER %u, plug-in heap %.1f KB in %lld blocks",
+                  privateBytes / 1048576.0, windowsCommittedBytes / 1048576.0,
+                  workingSetBytes / 1048576.0, static_cast<unsigned>(gdiObjects),
+                  static_cast<unsigned>(userObjects), ourHeapBytes / 1024.0,
+                  static_cast<long long>(ourHeapBlocks));
     return text;
 }

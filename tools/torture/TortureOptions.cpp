@@ -53,6 +53,10 @@ bool Apply(const std::string& name, const char* value, TortureOptions& options) 
 bool ParseTortureOptions(int argc, char** argv, TortureOptions& options) {
     for (int i = 1; i < argc; ++i) {
         std::string name = argv[i];
+        if (name == "--no-editors") {
+            options.editors = false;
+            continue;
+        }
         const char* value = nullptr;
         const size_t equals = name.find('=');
         if (equals != std::string::npos) {
@@ -64,7 +68,7 @@ bool ParseTortureOptions(int argc, char** argv, TortureOptions& options) {
         if (value == nullptr || !Apply(name, value, options)) {
             std::fprintf(stderr,
                          "usage: torture [--seed N] [--seconds S] [--instances N (2..11)]\n"
-                         "               [--editor-cycles N] [--hang-seconds S]\n"
+                         "               [--editor-cycles N] [--hang-seconds S] [--no-editors]\n"
                          "               [--dll path\\to\\Vantoscope.dll]\n"
                          "               [--phase all|opcodes|processing|editor|instances|load]\n"
                          "bad or incomplete flag: %s\n",

@@ -1,5 +1,5 @@
 // The torture run's command line: --seed, --seconds, --instances, --dll,
-// --editor-cycles, --phase, --hang-seconds.
+// --editor-cycles, --phase, --hang-seconds, --no-editors.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,10 @@ struct TortureOptions {
     int editorCycles = 100;
     int hangSeconds = 30;  // a call that takes longer is a hang
     std::string dllPath;   // empty: Vantoscope.dll beside the program
+    // False: the editor cycles and instance groups do the same work with
+    // their editors closed (the warm-up still opens one), to tell the
+    // memory the editors cost from the rest.
+    bool editors = true;
     // "all", or one of "opcodes", "processing", "editor", "instances" to
     // spend the whole budget on that phase, or "load": only open the editor
     // and let it run with ordinary audio, to prove an installation works.

@@ -2,7 +2,8 @@
 // budget: random opcodes and parameters; processing on an audio thread
 // while the user-interface thread changes parameters and formats; editor
 // open and close cycles under processing; two and then many instances at
-// once. Memory and window-system resources are compared before and after.
+// once. Memory and window-system resources are compared before and after,
+// the plug-in's own heap apart from the process's.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 
 class CHostCallRecorder;
 class CHostWindow;
+class CModuleHeapCounter;
 class CPluginModule;
 struct ResourceSnapshot;
 
@@ -37,9 +39,13 @@ private:
     void RunOpcodes(uint32_t budgetMs);
     void RunProcessing(uint32_t budgetMs);
     void RunEditorCycles(uint32_t budgetMs);
+    void CycleEditors(uint32_t budgetMs);
     void RunInstances(int count, uint32_t budgetMs);
     void CheckGrowth(const char* what, const ResourceSnapshot& before,
                      const ResourceSnapshot& after, uint64_t privateBytesTolerance);
+    // Our own heap, with the same instances alive at both moments.
+    void CheckOurHeap(const char* what, const ResourceSnapshot& before,
+                      const ResourceSnapshot& after);
     void Phase(const char* name, uint32_t budgetMs);
 
     TortureOptions options_;
@@ -47,6 +53,7 @@ private:
     CFindings findings_;
     std::unique_ptr<CHostCallRecorder> host_;
     std::unique_ptr<CPluginModule> module_;
+    std::unique_ptr<CModuleHeapCounter> heapCounter_;  // undone before the module goes
     // One top-level window for the whole run: under Wine without a window
     // manager, hiding or destroying a top-level window waits two seconds.
     std::unique_ptr<CHostWindow> hostWindow_;

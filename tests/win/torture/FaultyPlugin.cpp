@@ -1,8 +1,9 @@
 // A plug-in with one planted fault, chosen by the environment variable
 // VANTOSCOPE_FAULT: "crash" (writes through null on editor idle), "hang"
 // (never returns from editor idle), "output" (changes one sample of every
-// long block), "errorbox" (raises an error box on editor open). The torture
-// run must report each one.
+// long block), "errorbox" (raises an error box on editor open), "leak"
+// (keeps one small heap block more on every editor open). The torture run
+// must report each one.
 #include <windows.h>
 
 #include <cstdlib>
@@ -27,6 +28,10 @@ VstIntPtr Dispatcher(AEffect* effect, VstInt32 opcode, VstInt32, VstIntPtr, void
     if (opcode == effEditGetRect && ptr != nullptr) *static_cast<ERect**>(ptr) = &rect;
     if (opcode == effEditOpen && Fault() == "errorbox") {
         MessageBoxA(nullptr, "planted fault", "Error", MB_OK);
+    }
+    if (opcode == effEditOpen && Fault() == "leak") {
+        static int* volatile lastLeaked = nullptr;
+        lastLeaked = new int(lastLeaked != nullptr ? *lastLeaked + 1 : 0);
     }
     if (opcode == effEditIdle && Fault() == "crash") *static_cast<volatile int*>(nullptr) = 1;
     if (opcode == effEditIdle && Fault() == "hang") Sleep(INFINITE);
