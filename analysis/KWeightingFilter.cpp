@@ -31,12 +31,19 @@ CKWeightingFilter::Biquad ShelfAt(double sampleRateHz) {
             (1.0 - k / kShelfQ + k * k) / a0};
 }
 
-// The numerator stays 1, -2, 1 as in the table: unity gain well above the
-// corner to within 0.05 dB.
+double HighPassA0(double sampleRateHz) {
+    const double k = std::tan(kPi * kHighPassHz / sampleRateHz);
+    return 1.0 + k / kHighPassQ + k * k;
+}
+
+// The table's numerator is 1, -2, 1, which leaves the pass band 0.04 dB above
+// unity at 48 kHz (and more at lower rates); the loudness offset absorbs that
+// gain, so every rate keeps the 48 kHz pass band.
 CKWeightingFilter::Biquad HighPassAt(double sampleRateHz) {
     const double k = std::tan(kPi * kHighPassHz / sampleRateHz);
-    const double a0 = 1.0 + k / kHighPassQ + k * k;
-    return {1.0, -2.0, 1.0, 2.0 * (k * k - 1.0) / a0, (1.0 - k / kHighPassQ + k * k) / a0};
+    const double a0 = HighPassA0(sampleRateHz);
+    const double gain = HighPassA0(48000.0) / a0;
+    return {gain, -2.0 * gain, gain, 2.0 * (k * k - 1.0) / a0, (1.0 - k / kHighPassQ + k * k) / a0};
 }
 
 }  // namespace
@@ -68,11 +75,11 @@ double CKWeightingFilter::ProcessEnergy(const double* left, const double* right,
         r.shelf1 = s.b1 * xr - s.a1 * ur + r.shelf2;
         l.shelf2 = s.b2 * xl - s.a2 * ul;
         r.shelf2 = s.b2 * xr - s.a2 * ur;
-        const double yl = ul + l.pass1, yr = ur + r.pass1;
-        l.pass1 = -2.0 * ul - p.a1 * yl + l.pass2;
-        r.pass1 = -2.0 * ur - p.a1 * yr + r.pass2;
-        l.pass2 = ul - p.a2 * yl;
-        r.pass2 = ur - p.a2 * yr;
+        const double yl = p.b0 * ul + l.pass1, yr = p.b0 * ur + r.pass1;
+        l.pass1 = p.b1 * ul - p.a1 * yl + l.pass2;
+        r.pass1 = p.b1 * ur - p.a1 * yr + r.pass2;
+        l.pass2 = p.b2 * ul - p.a2 * yl;
+        r.pass2 = p.b2 * ur - p.a2 * yr;
         energy += yl * yl + yr * yr;
     }
     Settle(l);
