@@ -73,15 +73,8 @@ TEST_P(LoudnessCompliance, TruePeakOfSinesBetweenSamples) {
     for (const Case c :
          {Case{rate_ / 4, M_PI / 4, -6}, Case{1000, 0.0, -3}, Case{rate_ / 6, 0.0, 0},
           Case{rate_ * 0.3, 0.1, -1}, Case{rate_ / 8, M_PI / 8, -0.5}}) {
-        // Faded in: an abrupt start rings in any interpolator.
-        const SignalAt sine = SineLevels(rate_, c.sineHz, {{1, c.dbfs}}, c.phase);
-        const SignalAt faded = [&](long long frame) {
-            const double gain = std::min(1.0, frame / (0.05 * rate_));
-            const StereoSample sample = sine(frame);
-            return StereoSample{gain * sample.first, gain * sample.second};
-        };
         CLoudnessMeter meter(rate_);
-        Feed(meter, faded, llround(rate_), 512);
+        Feed(meter, SineLevels(rate_, c.sineHz, {{1, c.dbfs}}, c.phase, 0.05), llround(rate_), 512);
         const CLoudnessSnapshot s = meter.Read();
         EXPECT_LE(s.truePeakDbtp, c.dbfs + 0.2) << c.sineHz << " Hz";
         EXPECT_GE(s.truePeakDbtp, c.dbfs - 0.4) << c.sineHz << " Hz";
@@ -111,10 +104,7 @@ void ExpectSameFigures(const CLoudnessSnapshot& a, const CLoudnessSnapshot& b, c
         &CLoudnessSnapshot::integratedLufs,   &CLoudnessSnapshot::rangeLu,
         &CLoudnessSnapshot::truePeakDbtp,     &CLoudnessSnapshot::samplePeakDbfs,
         &CLoudnessSnapshot::maxMomentaryLufs, &CLoudnessSnapshot::maxShortTermLufs};
-    for (auto figure : figures) {
-        ASSERT_FALSE(std::isnan(a.*figure)) << what;
-        EXPECT_NEAR(a.*figure, b.*figure, 1e-6) << what;
-    }
+    for (auto f : figures) EXPECT_NEAR(a.*f, b.*f, 1e-6) << what;  // fails on NaN too
 }
 
 SignalAt Play(const std::vector<StereoSample>& samples) {

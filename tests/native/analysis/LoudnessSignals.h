@@ -31,9 +31,10 @@ struct Level {
     double dbfs;
 };
 
-// The same sine on both channels, stepping through the levels.
+// The same sine on both channels, stepping through the levels; faded in
+// over fadeSeconds (an abrupt start rings in any interpolator).
 inline SignalAt SineLevels(double rateHz, double sineHz, std::vector<Level> levels,
-                           double phase = 0.0) {
+                           double phase = 0.0, double fadeSeconds = 0.0) {
     std::vector<std::pair<long long, double>> ends;  // last frame + 1, amplitude
     long long end = 0;
     for (const Level& level : levels) {
@@ -42,7 +43,8 @@ inline SignalAt SineLevels(double rateHz, double sineHz, std::vector<Level> leve
     }
     return [=](long long frame) {
         auto it = std::find_if(ends.begin(), ends.end(), [&](auto& e) { return frame < e.first; });
-        const double amplitude = it == ends.end() ? 0.0 : it->second;
+        const double fade = fadeSeconds > 0 ? std::min(1.0, frame / (fadeSeconds * rateHz)) : 1.0;
+        const double amplitude = it == ends.end() ? 0.0 : fade * it->second;
         const double value = amplitude * std::sin(2.0 * M_PI * sineHz * frame / rateHz + phase);
         return StereoSample{value, value};
     };
@@ -54,8 +56,9 @@ inline long long TotalFrames(double rateHz, const std::vector<Level>& levels) {
     return frames;
 }
 
-// Music-like: filtered noise bursts over a swelling chord, a chirp on the
-// right; precomputed so that every feed sees the same samples.
+// Music-like: a sine whose level ramps by 30 dB and a chirp, under filtered
+// noise bursts whose level steps down; precomputed so that every feed sees
+// the same samples.
 inline std::vector<StereoSample> Music(double rateHz, double seconds) {
     std::mt19937 generator(11);
     std::normal_distribution<double> noise(0.0, 0.3);
@@ -64,11 +67,10 @@ inline std::vector<StereoSample> Music(double rateHz, double seconds) {
     for (size_t i = 0; i < samples.size(); ++i) {
         const double t = i / rateHz;
         smooth += 0.2 * (noise(generator) - smooth);
-        const double burst = std::fmod(t, 0.7) < 0.15 ? smooth : 0.0;
-        const double swell = 0.05 + 0.2 * std::fabs(std::sin(M_PI * 0.25 * t));
-        const double chord = std::sin(2 * M_PI * 196 * t) + 0.7 * std::sin(2 * M_PI * 294 * t);
+        const double burst = std::fmod(t, 0.7) < 0.15 ? smooth * std::pow(0.8, std::floor(t)) : 0;
+        const double ramp = std::pow(10.0, (-40.0 + 30.0 * t / seconds) / 20.0);
         const double chirp = 0.3 * std::sin(2 * M_PI * (100 * t + 600 * t * t));
-        samples[i] = {swell * chord + burst, chirp + 0.5 * burst};
+        samples[i] = {ramp * std::sin(2 * M_PI * 440 * t) + burst, chirp + 0.5 * burst};
     }
     return samples;
 }
