@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # native build and tests
     build-essential cmake clang-format googletest libgtest-dev libbenchmark-dev libfftw3-dev
+    # an independent loudness meter for the tests and the benchmark
+    libebur128-dev
     # the Windows module: the posix-threads flavour of mingw-w64
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     # running it: Wine on a virtual display with Mesa's drivers

@@ -9,6 +9,7 @@
 #include <new>
 #include <vector>
 
+#include "analysis/LoudnessMeter.h"
 #include "analysis/PerformanceTimer.h"
 #include "analysis/Synth.h"
 #include "editor/SynthEditor.h"
@@ -97,6 +98,18 @@ TEST_F(AudioThreadAllocations, NoneWhileProcessingAndAnalysing) {
         // Larger than announced: served in pieces.
         for (int call = 0; call < 30; ++call)
             effect_->processDoubleReplacing(effect_, inD, outD, 700);
+    });
+    EXPECT_EQ(allocations, 0);
+}
+
+TEST(LoudnessMeterAllocations, NoneWhileMeasuringOrResetting) {
+    CLoudnessMeter meter(48000);
+    std::vector<float> left(4096, 0.3f), right(4096, -0.1f);
+    const int allocations = AllocationsDuring([&] {
+        for (int call = 0; call < 200; ++call) {
+            meter.Process(left.data(), right.data(), 1 + call * 20);
+            if (call == 100) meter.RequestReset();
+        }
     });
     EXPECT_EQ(allocations, 0);
 }
