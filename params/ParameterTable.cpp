@@ -49,9 +49,9 @@ const ParamSpec& ControlsParameterSpec(int index) {
     return kControlsTable[index].spec;
 }
 
-void BuildControlsParameters(AudioEffect* effect, ParamList& list) {
+void BuildControlsParameters(CParameterAutomation* automation, ParamList& list) {
     for (const ControlsEntry& entry : kControlsTable) {
-        auto parameter = std::make_unique<CParamControl>(entry.spec, effect);
+        auto parameter = std::make_unique<CParamControl>(entry.spec, automation);
         parameter->SetName(entry.name);
         parameter->SetLabel(entry.label);
         if (entry.spec.hostIndex == kParamAxis) parameter->SetEnabled(false);
@@ -59,9 +59,10 @@ void BuildControlsParameters(AudioEffect* effect, ParamList& list) {
     }
 }
 
-void BuildSettingsParameters(AudioEffect* effect, ParamFormatter keyFormatter, ParamList& list) {
+void BuildSettingsParameters(CParameterAutomation* automation, ParamFormatter keyFormatter,
+                             ParamList& list) {
     for (int position = 0; position < kSettingsParameterCount; ++position) {
-        auto parameter = std::make_unique<CParamControl>(kSettingsTable[position], effect);
+        auto parameter = std::make_unique<CParamControl>(kSettingsTable[position], automation);
         if (position == kSettingSmoothing || position == kSettingBallistics) {
             parameter->SetMaxText("off");
         }

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "diag/ErrorSystem.h"
-#include "plugin/AudioEffect.h"
+#include "params/ParameterAutomation.h"
 #include "tests/native/support/DiagnosticsCapture.h"
 #include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/LogCapture.h"
@@ -18,14 +18,13 @@
 namespace {
 
 // Records what a parameter tells the host.
-class RecordingEffect : public AudioEffect {
+class RecordingEffect : public CParameterAutomation {
 public:
-    RecordingEffect() : AudioEffect(nullptr, 1, 1) {}
-    void processReplacing(float**, float**, VstInt32) override {}
-    void setParameterAutomated(VstInt32 index, float value) override {
-        automated.push_back({index, value});
-    }
-    std::vector<std::pair<VstInt32, float>> automated;
+    void Automate(int index, float value) override { automated.push_back({index, value}); }
+    void BeginEdit(int index) override { edits.push_back(index); }
+    void EndEdit(int index) override { edits.push_back(-index); }
+    std::vector<std::pair<int, float>> automated;
+    std::vector<int> edits;  // begin as the index, end as its negative
 };
 
 // minimum, maximum, step, default, controls, decimals, host index, wraps,
@@ -123,15 +122,21 @@ TEST_F(ParamControlTest, NormalisationCoversTheRangeAndStaysSilentTowardsTheHost
     EXPECT_EQ(x.Value(), -999.0f);
 }
 
-TEST_F(ParamControlTest, UserChangesAreAutomatedOnlyOnceAutomateIsSet) {
+TEST_F(ParamControlTest, UserChangesAndEditsReachTheHostOnlyOnceAutomateIsSet) {
     CParamControl hold(kHold, &effect_);
     hold.SetValue(1000);
+    hold.BeginEdit();
+    hold.EndEdit();
     EXPECT_TRUE(effect_.automated.empty());
+    EXPECT_TRUE(effect_.edits.empty()) << "a settings parameter never brackets a drag";
     hold.SetAutomate(true);
+    hold.BeginEdit();
     hold.SetValue(5100);
+    hold.EndEdit();
     ASSERT_EQ(effect_.automated.size(), 1u);
     EXPECT_EQ(effect_.automated[0].first, 7);
     EXPECT_EQ(effect_.automated[0].second, 1.0f);
+    EXPECT_EQ(effect_.edits, (std::vector<int>{7, -7}));
 }
 
 TEST_F(ParamControlTest, SettingTheCurrentValueDoesNothing) {
