@@ -183,6 +183,34 @@ TEST_F(SynthEditorTest, EveryFrameSyncsRendererAndStoreThenPacesEveryFourSeconds
     EXPECT_EQ(gWindows.timerPeriods.back(), 16);
 }
 
+// Records the camera depth that a component would see in its sync.
+class CameraWatcher final : public CEditorListener {
+public:
+    void SyncFromEditor(const CSynthEditor& editor) override {
+        seenZ = editor.ControlsParameter(kParamCameraZ)->Value();
+    }
+    float seenZ = -1.0f;
+};
+
+TEST_F(SynthEditorTest, HeldKeysMoveTheCameraBeforeTheComponentsSyncAndOnlyOverAScene) {
+    CameraWatcher watcher;
+    gWindows.rendererListener = &watcher;
+    Open();
+    Editor().State().KeyHeld()[kActionForward] = 1;
+    SetClockMs(50);
+    Editor().OnFrame(false);
+    const float z = Editor().ControlsParameter(kParamCameraZ)->Value();
+    EXPECT_GT(z, 0.0f) << "forward along the look axis";
+    EXPECT_EQ(watcher.seenZ, z);
+    Dispatch(effEditClose);
+
+    gWindows.failStep = "renderer";
+    Open();
+    SetClockMs(100);
+    Editor().OnFrame(false);
+    EXPECT_EQ(Editor().ControlsParameter(kParamCameraZ)->Value(), z) << "no view, no camera";
+}
+
 TEST_F(SynthEditorTest, PollingTakesTheFirstBindingOfEachHeldKey) {
     Open();
     gWindows.keysDown = {'A', 'E'};

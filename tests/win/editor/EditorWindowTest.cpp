@@ -256,27 +256,27 @@ TEST_F(ControlsPanel, TogglesFlipTheirFlagsAndModesCycleTheirCaptions) {
         {1002, kFlagFreeze}, {1003, kFlagPeakHold}, {1014, kFlagFrequenciesInHertz},
         {1054, kFlag2dView}, {1055, kFlagLabels},   {1066, kFlagMeter}};
     for (const auto& [id, flag] : toggles) {
-        const bool before = Editor().Flag(flag);
+        const bool before = Editor().State().Flag(flag);
         Click(id);
-        EXPECT_NE(Editor().Flag(flag), before) << id;
+        EXPECT_NE(Editor().State().Flag(flag), before) << id;
         Click(id);
-        EXPECT_EQ(Editor().Flag(flag), before) << id;
+        EXPECT_EQ(Editor().State().Flag(flag), before) << id;
     }
     Command(Controls(), 1078);
-    EXPECT_TRUE(Editor().Flag(kFlagLogShown));
+    EXPECT_TRUE(Editor().State().Flag(kFlagLogShown));
 
     const char* fills[] = {"Wireframe", "Points", "Solid"};
     for (int press = 0; press < 3; ++press) {
         Click(1001);
         EXPECT_EQ(Caption(1001), fills[press]);
-        EXPECT_EQ(Editor().Fill(), (press + 1) % 3);
+        EXPECT_EQ(Editor().State().Fill(), (press + 1) % 3);
     }
     const char* generators[] = {"Noise", "Tone", "Off"};
     for (int press = 0; press < 3; ++press) {
         Command(Controls(), 1053);
         EXPECT_EQ(Caption(1053), generators[press]);
-        EXPECT_EQ(Editor().Flag(kFlagNoiseOn), press == 0);
-        EXPECT_EQ(Editor().Flag(kFlagToneOn), press == 1);
+        EXPECT_EQ(Editor().State().Generator().NoiseOn(), press == 0);
+        EXPECT_EQ(Editor().State().Generator().ToneOn(), press == 1);
     }
     EXPECT_TRUE(IsWindowEnabled(Item(1033))) << "binding leaves the Axis text enabled";
     EXPECT_FALSE(Editor().ControlsParameters()[kAxis]->IsEnabled());
@@ -303,11 +303,12 @@ TEST_F(ControlsPanel, UserPresetsAndReferencesUnlockTheirButtons) {
     EXPECT_FALSE(IsWindowEnabled(Item(1071)));
     Click(1075);  // store reference C
     EXPECT_TRUE(IsWindowEnabled(Item(1071)));
-    EXPECT_TRUE(Editor().Flag(kFlagReferenceC)) << "storing shows the trace";
+    EXPECT_TRUE(Editor().State().Flag(kFlagReferenceC)) << "storing shows the trace";
     Click(1075);
-    EXPECT_FALSE(Editor().Flag(kFlagReferenceC)) << "storing again toggles it as a click would";
+    EXPECT_FALSE(Editor().State().Flag(kFlagReferenceC))
+        << "storing again toggles it as a click would";
     Click(1071);
-    EXPECT_TRUE(Editor().Flag(kFlagReferenceC));
+    EXPECT_TRUE(Editor().State().Flag(kFlagReferenceC));
 
     // A new panel: the stored camera position is still reachable, the traces
     // went with the old store, and the running generator says so.
@@ -370,7 +371,7 @@ TEST_F(ControlsPanel, SettingsDialogLoadsAppliesAndRebindsKeys) {
     EXPECT_EQ(Settings().maxFrameRate, 70);
     EXPECT_FLOAT_EQ(Settings().levelFallPerBlock.load(), 1.0f);
     EXPECT_EQ(Dispatch(effEditKeyDown, 'x'), 1);
-    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 1);
+    EXPECT_EQ(Editor().State().KeyHeld()[kActionForward], 1);
     EXPECT_EQ(Dispatch(effEditKeyUp, 'w'), 0) << "W drives nothing any more";
     EXPECT_EQ(Dispatch(effEditKeyUp, 'x'), 1);
 
@@ -384,13 +385,13 @@ TEST_F(ControlsPanel, SettingsDialogLoadsAppliesAndRebindsKeys) {
     CloseEditor();
     OpenEditor();
     EXPECT_FALSE(IsWindowVisible(Item(1053))) << "a new panel hides the debug pane";
-    EXPECT_FALSE(Editor().Flag(kFlagDebugPane)) << "and its button agrees";
+    EXPECT_FALSE(Editor().State().Flag(kFlagDebugPane)) << "and its button agrees";
     EXPECT_EQ(Caption(1082).rfind("To navigate move the mouse", 0), 0u);
 }
 
 TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
     const HWND view = MainView();
-    CSynthEditor::NavigationState& navigation = Editor().Navigation();
+    NavigationState& navigation = Editor().State().Navigation();
     SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 50));
     EXPECT_EQ(GetCapture(), view);
     EXPECT_EQ(navigation.anchorX, 100);
@@ -398,11 +399,11 @@ TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
     EXPECT_EQ(navigation.dragging, 1);
     EXPECT_EQ(navigation.cursorX, 130);
     Dispatch(effEditKeyDown, 'w');
-    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 1);
+    EXPECT_EQ(Editor().State().KeyHeld()[kActionForward], 1);
     SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(130, 40));
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(navigation.dragging, 0);
-    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 0) << "a release stops every key move";
+    EXPECT_EQ(Editor().State().KeyHeld()[kActionForward], 0) << "a release stops every key move";
 
     RECT bounds;
     GetWindowRect(view, &bounds);
@@ -415,7 +416,7 @@ TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
 
     Dispatch(effEditKeyDown, 'd');
     SendMessageA(view, WM_KILLFOCUS, 0, 0);
-    EXPECT_EQ(Editor().KeyHeld()[kActionMoveRight], 0) << "focus loss stops the motion";
+    EXPECT_EQ(Editor().State().KeyHeld()[kActionMoveRight], 0) << "focus loss stops the motion";
 }
 
 TEST_F(ControlsPanel, ScreenshotOfTheWholeEditor) {

@@ -65,7 +65,8 @@ protected:
         ASSERT_TRUE(capture_.Installed());
         renderer_ = std::make_unique<CD3DRenderer>();
         ASSERT_TRUE(renderer_->Setup(window_));
-        editor_ = std::make_unique<CSynthEditor>(plugin_);
+        editor_ = std::make_unique<CSynthEditor>(*plugin_->Settings(), *CVstPlugin::SharedTimer(),
+                                                 plugin_);
         store_ = std::make_unique<CSpectrumStore>(*plugin_->Settings(), *CVstPlugin::SharedTimer());
     }
     void TearDown() override {
@@ -140,7 +141,7 @@ TEST_F(OverlayTest, MissingEmptyOrTruncatedPicturesAreReportedAndDrawNothing) {
 }
 
 TEST_F(OverlayTest, BarsRiseUnderTheBackdropGridWhereTheLayoutPutsThem) {
-    auto created = std::make_unique<CD3DDrawBarGraph2D>(plugin_);
+    auto created = std::make_unique<CD3DDrawBarGraph2D>(*plugin_->Settings());
     created->SetStore(store_.get());
     CD3DDrawBarGraph2D* graph = Add(std::move(created));
     EXPECT_TRUE(graph->BackdropLoaded());
@@ -188,7 +189,7 @@ TEST_F(OverlayTest, BarsRiseUnderTheBackdropGridWhereTheLayoutPutsThem) {
 }
 
 TEST_F(OverlayTest, MeterBarsShowPeakAndRmsColouredByLevel) {
-    Add(std::make_unique<CD3DDrawMeter>(plugin_));
+    Add(std::make_unique<CD3DDrawMeter>(plugin_->Settings()->Statistics()));
     const std::vector<double> full(CStatistics::kBlockFrames, 1.0);
     plugin_->Settings()->Statistics().Accumulate(full.data(), full.data());
     EXPECT_FALSE(Bright(Frame().At(8, 100))) << "meter off";
@@ -215,7 +216,7 @@ TEST_F(OverlayTest, MeterBarsShowPeakAndRmsColouredByLevel) {
 }
 
 TEST_F(OverlayTest, FrameRateTextOnlyWithTheDebugPane) {
-    Add(std::make_unique<CD3DDrawFPS>(plugin_));
+    Add(std::make_unique<CD3DDrawFPS>(*plugin_->Settings(), *CVstPlugin::SharedTimer()));
     const auto textShown = [](const CapturedImage& image) {
         int bright = 0;
         for (int y = 10; y < 30; ++y) {
@@ -233,7 +234,7 @@ TEST_F(OverlayTest, FrameRateTextOnlyWithTheDebugPane) {
 }
 
 TEST_F(OverlayTest, LogShowsTheLast24EntriesOldestAtTheTop) {
-    Add(std::make_unique<CD3DDrawLog>(plugin_));
+    Add(std::make_unique<CD3DDrawLog>());
     ErrorSystem::Instance()->Log(std::string(120, 'W'), "OverlayTest", 1);  // pushed out
     ErrorSystem::Instance()->Log(std::string(120, 'W'), "OverlayTest", 2);  // the oldest shown
     for (int i = 0; i < 23; ++i) ErrorSystem::Instance()->Log("x", "OverlayTest", 10 + i);
