@@ -13,6 +13,7 @@
 #include "editor/EditorListener.h"
 #include "editor/EditorWindows.h"
 #include "os/Dialog.h"
+#include "resources/resource.h"
 #include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/PluginFixture.h"
 
@@ -228,14 +229,15 @@ TEST_F(SynthEditorTest, PollingTakesTheFirstBindingOfEachHeldKey) {
 
 TEST_F(SynthEditorTest, ShowingTheWindowsResetsTheCameraAndHidesTheDebugPane) {
     Open();
-    EXPECT_EQ(gWindows.commands, std::vector<int>{1005});
-    EXPECT_FALSE(Shown(1053));
-    EXPECT_TRUE(Shown(1082));
-    EXPECT_EQ(Text(1082).rfind("To navigate move the mouse over the 3D view above, then:\n", 0),
-              0u);
-    EXPECT_TRUE(Editor().SettingsCommands().OnCommand(1100));
-    EXPECT_TRUE(Shown(1053));
-    EXPECT_FALSE(Shown(1082));
+    EXPECT_EQ(gWindows.commands, std::vector<int>{IDC_PRESET_RESET});
+    EXPECT_FALSE(Shown(IDC_GENERATOR));
+    EXPECT_TRUE(Shown(IDC_HELP_TEXT));
+    EXPECT_EQ(
+        Text(IDC_HELP_TEXT).rfind("To navigate move the mouse over the 3D view above, then:\n", 0),
+        0u);
+    EXPECT_TRUE(Editor().SettingsCommands().OnCommand(IDC_SHOW_DEBUG_PANE));
+    EXPECT_TRUE(Shown(IDC_GENERATOR));
+    EXPECT_FALSE(Shown(IDC_HELP_TEXT));
     EXPECT_TRUE(Plugin().Settings()->showDebugPane);
     Dispatch(effEditClose);
     Open();
@@ -249,10 +251,10 @@ TEST_F(SynthEditorTest, GeneratorAndRenderModeCycleThroughTheirCaptions) {
     const char* generator[] = {"Noise", "Tone", "Off"};
     const char* fill[] = {"Wireframe", "Points", "Solid"};
     for (int press = 0; press < 3; ++press) {
-        ASSERT_TRUE(Editor().PanelCommands().OnCommand(1053));
-        ASSERT_TRUE(Editor().PanelCommands().OnCommand(1001));
-        EXPECT_EQ(Text(1053), generator[press]);
-        EXPECT_EQ(Text(1001), fill[press]);
+        ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_GENERATOR));
+        ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_RENDER_MODE));
+        EXPECT_EQ(Text(IDC_GENERATOR), generator[press]);
+        EXPECT_EQ(Text(IDC_RENDER_MODE), fill[press]);
         EXPECT_EQ(Editor().State().Generator().NoiseOn(), press == 0);
         EXPECT_EQ(Editor().State().Generator().ToneOn(), press == 1);
     }
@@ -262,18 +264,18 @@ TEST_F(SynthEditorTest, GeneratorAndRenderModeCycleThroughTheirCaptions) {
 
 TEST_F(SynthEditorTest, ReopenedPanelShowsTheModesThatOutlivedTheOldOne) {
     Open();
-    ASSERT_TRUE(Editor().PanelCommands().OnCommand(1053));
-    ASSERT_TRUE(Editor().PanelCommands().OnCommand(1001));
-    ASSERT_TRUE(Editor().PanelCommands().OnCommand(1058));  // store User 2
+    ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_GENERATOR));
+    ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_RENDER_MODE));
+    ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_USER_STORE_2));  // store User 2
     Dispatch(effEditClose);
     Open();
-    EXPECT_EQ(Text(1053), "Noise") << "a running generator must not read Off";
-    EXPECT_EQ(Text(1001), "Wireframe");
+    EXPECT_EQ(Text(IDC_GENERATOR), "Noise") << "a running generator must not read Off";
+    EXPECT_EQ(Text(IDC_RENDER_MODE), "Wireframe");
     EXPECT_TRUE(Editor().State().Generator().NoiseOn());
 }
 
 TEST_F(SynthEditorTest, UnknownToggleIsReportedAndDrawnOff) {
-    EXPECT_FALSE(Editor().PanelCommands().GetToggleState(1001));
+    EXPECT_FALSE(Editor().PanelCommands().GetToggleState(IDC_RENDER_MODE));
     EXPECT_TRUE(ErrorContains("Unknown enum"));
 }
 
@@ -286,11 +288,12 @@ TEST_F(SynthEditorTest, PresetsAreClampedOrWrappedByTheirParameters) {
     EXPECT_EQ(value(kParamCameraY), -999.0f);
     EXPECT_EQ(value(kParamYaw), 40.0f);
     EXPECT_EQ(value(kParamPitch), 350.0f);
-    EXPECT_FALSE(os::testing::DialogItemEnabled(Editor().ControlsDialog(), 1064) &&
-                 os::testing::DialogItemTextWrites(Editor().ControlsDialog(), 1064) > 0);
+    EXPECT_FALSE(os::testing::DialogItemEnabled(Editor().ControlsDialog(), IDC_USER_RECALL_4) &&
+                 os::testing::DialogItemTextWrites(Editor().ControlsDialog(), IDC_USER_RECALL_4) >
+                     0);
     Editor().PanelCommands().StoreUserPreset(3);
-    EXPECT_TRUE(os::testing::DialogItemEnabled(Editor().ControlsDialog(), 1064));
-    Editor().PanelCommands().OnCommand(1005);
+    EXPECT_TRUE(os::testing::DialogItemEnabled(Editor().ControlsDialog(), IDC_USER_RECALL_4));
+    Editor().PanelCommands().OnCommand(IDC_PRESET_RESET);
     Editor().PanelCommands().RecallUserPreset(3);
     EXPECT_EQ(value(kParamCameraX), 999.0f);
 }
@@ -303,7 +306,7 @@ TEST_F(SynthEditorTest, SettingsLoadAndApplyThroughTheirParameters) {
     EXPECT_EQ(parameters[kSettingSmoothing]->Value(), 11.0f) << "0.11 x 100 is the maximum";
     EXPECT_EQ(parameters[kSettingBallistics]->Value(), 10.0f);
     EXPECT_EQ(parameters[kSettingRotateRightKey]->Value(), 'E');
-    Editor().SettingsCommands().OnCommand(1081);
+    Editor().SettingsCommands().OnCommand(IDC_SETTINGS_APPLY);
     EXPECT_EQ(settings.levelFallPerBlock.load(), 1.0f) << "\"off\" falls at once";
     EXPECT_FLOAT_EQ(settings.peakFallPerSecond.load(), 0.1f);
 
@@ -312,7 +315,7 @@ TEST_F(SynthEditorTest, SettingsLoadAndApplyThroughTheirParameters) {
     parameters[kSettingMaxFps]->SetValue(20.0f);
     parameters[kSettingRotateLeftKey]->SetValue('Q');
     parameters[kSettingMoveBackKey]->SetValue('Z');
-    Editor().SettingsCommands().OnCommand(1065);  // Close applies too
+    Editor().SettingsCommands().OnCommand(IDC_SETTINGS_CLOSE);  // Close applies too
     EXPECT_EQ(settings.peakFallPerSecond.load(), 10.0f);
     EXPECT_FLOAT_EQ(settings.levelFallPerBlock.load(), 0.05f);
     EXPECT_EQ(settings.maxFrameRate, 20);

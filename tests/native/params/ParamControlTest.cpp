@@ -11,6 +11,7 @@
 
 #include "diag/ErrorSystem.h"
 #include "params/ParameterAutomation.h"
+#include "resources/resource.h"
 #include "tests/native/support/DiagnosticsCapture.h"
 #include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/LogCapture.h"
@@ -29,10 +30,13 @@ public:
 
 // minimum, maximum, step, default, controls, decimals, host index, wraps,
 // has maximum text
-constexpr ParamSpec kCameraX{-999, 999, 10, 0, 1021, 1022, 1023, 2, 0, false, false};
-constexpr ParamSpec kYaw{0, 360, 1, 0, 1018, 1019, 1020, 0, 3, true, false};
-constexpr ParamSpec kHold{0, 5100, 100, 500, 1044, 1045, 1046, 0, 7, false, true};
-constexpr ParamSpec kSmoothing{1, 11, 1, 11, 1072, 1073, 1074, 0, 2, false, true};
+constexpr ParamSpec kCameraX{-999,     999, 10, 0,     IDC_X_VALUE, IDC_X_DOWN,
+                             IDC_X_UP, 2,   0,  false, false};
+constexpr ParamSpec kYaw{0, 360, 1, 0, IDC_YAW_VALUE, IDC_YAW_DOWN, IDC_YAW_UP, 0, 3, true, false};
+constexpr ParamSpec kHold{0, 5100, 100,   500, IDC_HOLD_VALUE, IDC_HOLD_DOWN, IDC_HOLD_UP,
+                          0, 7,    false, true};
+constexpr ParamSpec kSmoothing{
+    1, 11, 1, 11, IDC_SMOOTHING_VALUE, IDC_SMOOTHING_DOWN, IDC_SMOOTHING_UP, 0, 2, false, true};
 
 class ParamControlTest : public ::testing::Test {
 protected:
@@ -90,7 +94,7 @@ TEST_F(ParamControlTest, ClampingParameterStopsAtItsEnds) {
 TEST_F(ParamControlTest, StepClaimsOnlyItsOwnControls) {
     CParamControl x(kCameraX, &effect_);
     EXPECT_FALSE(x.Step(kCameraX.valueControl));
-    EXPECT_FALSE(x.Step(1018));
+    EXPECT_FALSE(x.Step(IDC_YAW_VALUE));
     EXPECT_EQ(x.Value(), 0.0f);
     EXPECT_TRUE(x.Step(kCameraX.minusControl));
     EXPECT_EQ(x.Value(), -10.0f);
@@ -150,7 +154,9 @@ TEST_F(ParamControlTest, SettingTheCurrentValueDoesNothing) {
 }
 
 TEST_F(ParamControlTest, HostAndDialogTexts) {
-    constexpr ParamSpec kRange{-120, 0, 10, -60, 1066, 1068, 1067, 0, 0, false, false};
+    constexpr ParamSpec kRange{
+        -120, 0, 10,    -60,  IDC_RANGE_3D_VALUE, IDC_RANGE_3D_DOWN, IDC_RANGE_3D_UP,
+        0,    0, false, false};
     constexpr ParamSpec kWide{-99999, 99999, 1, -99999, 1, 2, 3, 3, 0, false, false};
     struct TextCase {
         ParamSpec spec;
@@ -184,7 +190,9 @@ TEST_F(ParamControlTest, HostAndDialogTexts) {
 }
 
 TEST_F(ParamControlTest, FormatterDecidesTheDialogTextButNotTheHostText) {
-    constexpr ParamSpec kKey{0, 231, 1, 65, 1082, 1083, 1084, 0, 5, false, false};
+    constexpr ParamSpec kKey{
+        0, 231, 1,     65,   IDC_FORWARD_KEY_VALUE, IDC_FORWARD_KEY_DOWN, IDC_FORWARD_KEY_UP,
+        0, 5,   false, false};
     CParamControl key(kKey, &effect_);
     key.SetFormatter([](float value) { return "key " + std::to_string(static_cast<int>(value)); });
     key.SetDialog(Dialog());
