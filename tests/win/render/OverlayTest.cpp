@@ -123,7 +123,7 @@ TEST_F(OverlayTest, MissingEmptyOrTruncatedPicturesAreReportedAndDrawNothing) {
     }
     const std::vector<fs::path> faulty = {Scratch("overlay-missing"), empty, truncated};
     for (const fs::path& path : faulty) {
-        CD3DDrawImage image(plugin_, path.string());
+        CD3DDrawImage image(path.string());
         EXPECT_FALSE(image.Init(renderer_->Device(), kViewWidth, kViewHeight)) << path;
         EXPECT_FALSE(image.Loaded());
     }
@@ -134,7 +134,7 @@ TEST_F(OverlayTest, MissingEmptyOrTruncatedPicturesAreReportedAndDrawNothing) {
             std::string::npos)
             << errorBoxes_.Errors()[i];
     }
-    CD3DDrawImage image(plugin_, good.string());
+    CD3DDrawImage image(good.string());
     EXPECT_TRUE(image.Init(renderer_->Device(), kViewWidth, kViewHeight));
     fs::remove(empty);
     fs::remove(truncated);
@@ -150,7 +150,7 @@ TEST_F(OverlayTest, BarsRiseUnderTheBackdropGridWhereTheLayoutPutsThem) {
     const int quietX = gridX + 4;  // between the grid's lines
 
     EXPECT_FALSE(Bright(Frame().At(gridX, 250))) << "nothing while the 2D view is off";
-    editor_->SetFlag(kFlag2dView, true);
+    editor_->State().SetFlag(kFlag2dView, true);
     const CapturedImage silence = Frame();
     SaveScreenshot(silence, "bargraph-silence");
     EXPECT_TRUE(Bright(silence.At(gridX, 250))) << "the 1 kHz grid line";
@@ -193,7 +193,7 @@ TEST_F(OverlayTest, MeterBarsShowPeakAndRmsColouredByLevel) {
     const std::vector<double> full(CStatistics::kBlockFrames, 1.0);
     plugin_->Settings()->Statistics().Accumulate(full.data(), full.data());
     EXPECT_FALSE(Bright(Frame().At(8, 100))) << "meter off";
-    editor_->SetFlag(kFlagMeter, true);
+    editor_->State().SetFlag(kFlagMeter, true);
     const CapturedImage loud = Frame();
     SaveScreenshot(loud, "meter-full-scale");
     for (int x : {8, 26}) {
@@ -247,7 +247,7 @@ TEST_F(OverlayTest, LogShowsTheLast24EntriesOldestAtTheTop) {
         return false;
     };
     EXPECT_FALSE(slotReachesRight(Frame(), 0)) << "log hidden";
-    editor_->SetFlag(kFlagLogShown, true);
+    editor_->State().SetFlag(kFlagLogShown, true);
     const CapturedImage shown = Frame();
     SaveScreenshot(shown, "log-shown");
     EXPECT_TRUE(slotReachesRight(shown, 0));
