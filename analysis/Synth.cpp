@@ -7,12 +7,10 @@
 #include <cstdlib>
 
 #include "analysis/FFT.h"
+#include "analysis/GeneratorControls.h"
 #include "analysis/SpectrumStore.h"
 #include "analysis/Statistics.h"
 #include "diag/Log.h"
-#include "editor/SynthEditor.h"
-#include "params/ParameterTable.h"
-#include "params/Settings.h"
 
 namespace {
 
@@ -30,14 +28,19 @@ double NoiseSample() {
 
 }  // namespace
 
-CSynth::CSynth(CSettings& settings, CPerformanceTimer& timer, CLockable& pluginLock,
-               CVstPlugin* effect)
-    : settings_(settings), timer_(timer), pluginLock_(pluginLock) {
+CSynth::CSynth(CSettings& settings, CStatistics& statistics,
+               const std::atomic<double>& sampleRateHz, CPerformanceTimer& timer,
+               CLockable& pluginLock, const EditorFactory& createEditor)
+    : settings_(settings),
+      statistics_(statistics),
+      sampleRateHz_(sampleRateHz),
+      timer_(timer),
+      pluginLock_(pluginLock) {
     VS_LOG("FFT init");
     analyser_ = std::make_unique<CFFT>();
     VS_LOG("Editor init");
-    editor_ = std::make_unique<CSynthEditor>(effect);
-    frequency_ = editor_->ControlsParameter(kParamFrequency);
+    editor_ = createEditor();
+    generator_ = &editor_->Generator();
     VS_LOG("Editor Init done");
     leftBlock_ = std::make_unique<double[]>(kBlockFrames);
     rightBlock_ = std::make_unique<double[]>(kBlockFrames);
@@ -60,7 +63,7 @@ void CSynth::ProcessBlock(double** inputs, double** outputs, int32_t frames) {
         std::copy(inputs[channel], inputs[channel] + frames, outputs[channel]);
     }
     if (!IsEditorOpen()) return;
-    if (editor_->Flag(kFlagToneOn) || editor_->Flag(kFlagNoiseOn)) {
+    if (generator_->ToneOn() || generator_->NoiseOn()) {
         GenerateTestSignal(outputs, frames);
     }
     int32_t copied = AppendToBlocks(outputs, 0, frames);
@@ -82,25 +85,24 @@ int32_t CSynth::AppendToBlocks(double** outputs, int32_t offset, int32_t frames)
 }
 
 void CSynth::AnalyseBlock() {
-    CStatistics& statistics = settings_.Statistics();
-    statistics.Accumulate(leftBlock_.get(), rightBlock_.get());
+    statistics_.Accumulate(leftBlock_.get(), rightBlock_.get());
     const CFFT::LoudestBin loudest = analyser_->Analyse(leftBlock_.get(), rightBlock_.get());
     // The rate is a sane one (the plug-in refuses others), so the frequency
     // of any bin fits 32 bits.
-    const double binHz = settings_.sampleRate.load(std::memory_order_relaxed) / CFFT::kSize;
-    statistics.UpdateSpectralMaximum(loudest.levelDb, static_cast<int32_t>(binHz * loudest.bin));
+    const double binHz = sampleRateHz_.load(std::memory_order_relaxed) / CFFT::kSize;
+    statistics_.UpdateSpectralMaximum(loudest.levelDb, static_cast<int32_t>(binHz * loudest.bin));
     if (store_) store_->Update(analyser_->Spectrum());
 }
 
 void CSynth::GenerateTestSignal(double** outputs, int32_t frames) {
-    const bool tone = editor_->Flag(kFlagToneOn);
-    const bool noise = editor_->Flag(kFlagNoiseOn);
+    const bool tone = generator_->ToneOn();
+    const bool noise = generator_->NoiseOn();
     if (!tone && !noise) return;
     // A new frequency, whether taken here or at a whole second below, must
     // not find the old tone in the overlapping half of the next transform.
-    double frequency = frequency_->Value();
+    double frequency = generator_->FrequencyHz();
     if (toneFrequency_ != 0.0 && frequency != toneFrequency_) analyser_->ClearFrame();
-    const double sampleRate = settings_.sampleRate.load(std::memory_order_relaxed);
+    const double sampleRate = sampleRateHz_.load(std::memory_order_relaxed);
     const double radiansPerSample = 2.0 * kPi / sampleRate;
     const auto samplesPerSecond = static_cast<int64_t>(sampleRate);
 
@@ -119,7 +121,7 @@ void CSynth::GenerateTestSignal(double** outputs, int32_t frames) {
         // A new frequency takes effect once a second of signal; the old tone
         // must not linger in the overlapping half of the next transform.
         if (samplesPerSecond > 0 && counter % samplesPerSecond == 0) {
-            const double latest = frequency_->Value();
+            const double latest = generator_->FrequencyHz();
             if (latest != frequency) {
                 frequency = latest;
                 analyser_->ClearFrame();

@@ -14,25 +14,27 @@
 #include <memory>
 
 #include "analysis/AnalysisBlock.h"
+#include "analysis/EngineEditor.h"
 #include "os/Lockable.h"
 #include "os/Window.h"
 
-class CVstPlugin;
-class CParamControl;
-class CSynthEditor;
 class CFFT;
+class CGeneratorControls;
 class CPerformanceTimer;
 class CSettings;
 class CSpectrumStore;
+class CStatistics;
 
 class CSynth {
 public:
     static constexpr int kBlockFrames = kAnalysisBlockFrames;
 
-    // The settings, the timer and the plug-in lock outlive the engine; the
-    // effect is handed to the editor, which reports automation through it.
-    CSynth(CSettings& settings, CPerformanceTimer& timer, CLockable& pluginLock,
-           CVstPlugin* effect);
+    // Everything given outlives the engine: the settings (handed on to each
+    // spectrum store), the statistics and the sample rate that the analysis
+    // feeds and reads, the timer and the plug-in lock. createEditor makes the
+    // editor, once, during construction.
+    CSynth(CSettings& settings, CStatistics& statistics, const std::atomic<double>& sampleRateHz,
+           CPerformanceTimer& timer, CLockable& pluginLock, const EditorFactory& createEditor);
     ~CSynth();
 
     // Audio thread, under the plug-in lock.
@@ -45,7 +47,7 @@ public:
     void OnEditorOpen(os::WindowHandle parent);
     void OnEditorClose();
 
-    CSynthEditor* Editor() { return editor_.get(); }
+    CEngineEditor* Editor() { return editor_.get(); }
     CFFT& Analyser() { return *analyser_; }
     CSpectrumStore* Store() { return store_.get(); }
     bool IsEditorOpen() const { return editorOpen_.load(std::memory_order_acquire); }
@@ -60,13 +62,15 @@ private:
     int32_t AppendToBlocks(double** outputs, int32_t offset, int32_t frames);
 
     CSettings& settings_;
+    CStatistics& statistics_;
+    const std::atomic<double>& sampleRateHz_;
     CPerformanceTimer& timer_;
     CLockable& pluginLock_;
     std::unique_ptr<CFFT> analyser_;
-    std::unique_ptr<CSynthEditor> editor_;
-    // "Freq", taken from the editor's list once, so that the audio thread
-    // reads the value without going through the list.
-    const CParamControl* frequency_ = nullptr;
+    std::unique_ptr<CEngineEditor> editor_;
+    // The editor's generator controls, taken once, so that the audio thread
+    // reads them without going through the editor.
+    const CGeneratorControls* generator_ = nullptr;
     // The frequency the generator used last (audio thread); 0 before any.
     double toneFrequency_ = 0.0;
     std::unique_ptr<double[]> leftBlock_;

@@ -31,7 +31,7 @@ float WrapAngle(float angleRad) {
     return angleRad;
 }
 
-void CCameraNavigation::Step(CSynthEditor::NavigationState& navigation, const KeyHeld& keyHeld,
+void CCameraNavigation::Step(NavigationState& navigation, const KeyHeldFlags& keyHeld,
                              const ParamList& controls, float sensitivity, CD3DCamera& camera,
                              uint32_t nowMs) {
     assert(controls.size() >= static_cast<size_t>(kParamPitch) + 1);

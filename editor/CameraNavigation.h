@@ -3,38 +3,29 @@
 // parameters (X, Y, Z, yaw, pitch) and takes the camera back from them, so
 // the parameters stay the master copy whoever changed them last.
 //
-// Threads: user-interface thread only (the frame timer's tick).
+// Threads: user-interface thread only (the frame loop).
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "editor/KeyBinding.h"
-#include "editor/SynthEditor.h"
+#include "editor/EditorState.h"
 #include "params/ParameterTable.h"
 
 class CD3DCamera;
 
 class CCameraNavigation {
 public:
-    using KeyHeld = std::array<uint8_t, kCameraActionCount>;
-
-    // nowMs: the performance timer's reading when the owning component is
-    // created; the first step measures its time from there.
+    // nowMs: the performance timer's reading when the editor's view opens;
+    // the first step measures its time from there.
     explicit CCameraNavigation(uint32_t nowMs) : lastStepMs_(nowMs) {}
 
     // One step at the timer reading nowMs. controls holds at least the five
     // camera parameters at their host positions; sensitivity is the
     // settings' control sensitivity. Moves along the camera's look and right
     // axes of its last BuildView; consumes the wheel notches it uses.
-    void Step(CSynthEditor::NavigationState& navigation, const KeyHeld& keyHeld,
-              const ParamList& controls, float sensitivity, CD3DCamera& camera, uint32_t nowMs);
-
-    // The same for an editor's own state and parameters.
-    void Step(CSynthEditor& editor, float sensitivity, CD3DCamera& camera, uint32_t nowMs) {
-        Step(editor.Navigation(), editor.KeyHeld(), editor.ControlsParameters(), sensitivity,
-             camera, nowMs);
-    }
+    void Step(NavigationState& navigation, const KeyHeldFlags& keyHeld, const ParamList& controls,
+              float sensitivity, CD3DCamera& camera, uint32_t nowMs);
 
 private:
     uint32_t lastStepMs_;

@@ -1,6 +1,6 @@
 // An object that the editor synchronises once per display frame, on the
-// user-interface thread: it copies what it needs from the editor, the
-// parameters and the settings.
+// user-interface thread: it copies what it needs from the editor's state,
+// the parameters and the settings, all read as const.
 #pragma once
 
 class CSynthEditor;
@@ -8,5 +8,5 @@ class CSynthEditor;
 class CEditorListener {
 public:
     virtual ~CEditorListener() = default;
-    virtual void SyncFromEditor(CSynthEditor& editor) = 0;
+    virtual void SyncFromEditor(const CSynthEditor& editor) = 0;
 };

@@ -4,7 +4,7 @@
 #include "analysis/SpectrumStore.h"
 #include "editor/SynthEditor.h"
 
-void CStoreSync::SyncFromEditor(CSynthEditor& editor) {
+void CStoreSync::SyncFromEditor(const CSynthEditor& editor) {
     store_.SetAveraging(editor.ControlsParameter(kParamAverage)->Value(),
                         editor.ControlsParameter(kParamHold)->Value());
 }

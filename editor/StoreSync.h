@@ -12,7 +12,7 @@ public:
     explicit CStoreSync(CSpectrumStore& store) : store_(store) {}
 
     // User-interface thread, once per frame.
-    void SyncFromEditor(CSynthEditor& editor) override;
+    void SyncFromEditor(const CSynthEditor& editor) override;
 
 private:
     CSpectrumStore& store_;

@@ -1,43 +1,55 @@
-// CSynthEditor: construction, key bindings, and the order in which the
-// editor's windows, dialogs and renderer come and go.
+// CSynthEditor: construction, and the order in which the editor's windows,
+// dialogs and renderer come and go.
 #include "editor/SynthEditor.h"
 
 #include "diag/Log.h"
+#include "editor/EditorLayout.h"
 #include "editor/EditorWindows.h"
 #include "editor/KeyName.h"
 #include "editor/StoreSync.h"
-#include "plugin/VstPlugin.h"
+#include "resources/resource.h"
 
 namespace {
 
 constexpr char kLogSource[] = "SynthEditor";
-constexpr int kViewWidth = 900;
-constexpr int kViewHeight = 400;
-constexpr int kControlsHeight = 200;
-constexpr int kResetPresetButton = 1005;
-
-// Move Left and Rotate Left share 'A': the first binding wins, so A moves
-// the camera until the user binds Rotate Left to a key of its own.
-constexpr KeyBinding kDefaultKeyBindings[] = {
-    {'W', kActionForward},   {'S', kActionBack},       {'A', kActionMoveLeft},
-    {'D', kActionMoveRight}, {'A', kActionRotateLeft}, {'E', kActionRotateRight},
-};
 
 // Editors whose open has counted; the view class is registered while it is
 // above zero. Only the user-interface thread touches it.
 int32_t gOpenEditors = 0;
 
+// Builds the parameter lists first, so that the editor state can hold on to
+// the generator's frequency.
+ParamList ControlsParametersFor(CParameterAutomation* automation) {
+    ParamList list;
+    list.reserve(32);
+    BuildControlsParameters(automation, list);
+    return list;
+}
+
+ParamList SettingsParametersFor(CParameterAutomation* automation) {
+    ParamList list;
+    list.reserve(8);
+    BuildSettingsParameters(automation, KeyNameFormatter, list);
+    return list;
+}
+
 }  // namespace
 
-CSynthEditor::CSynthEditor(CVstPlugin* plugin) : plugin_(plugin) {
+CSynthEditor::CSynthEditor(CSettings& settings, CPerformanceTimer& timer,
+                           CParameterAutomation* automation)
+    : settings_(settings),
+      timer_(timer),
+      controlsParameters_(ControlsParametersFor(automation)),
+      settingsParameters_(SettingsParametersFor(automation)),
+      state_(controlsParameters_[kParamFrequency]->LiveValue()),
+      panel_(state_, controlsParameters_, settings, session_),
+      settingsCommands_(state_, settingsParameters_, settings, session_, panel_),
+      frameLoop_(state_, controlsParameters_, settings, timer, session_),
+      mainViewRect_{0, 0, kEditorLayout.Width(), kEditorLayout.viewHeight},
+      controlsRect_{0, kEditorLayout.viewHeight, kEditorLayout.Width(), kEditorLayout.Height()} {
     Hold hold(*this);
-    controlsParameters_.reserve(32);
-    settingsParameters_.reserve(8);
-    SetFlag(kFlagFrequenciesInHertz, true);
-    keyBindings_.assign(std::begin(kDefaultKeyBindings), std::end(kDefaultKeyBindings));
-    BuildControlsParameters(plugin, controlsParameters_);
-    BuildSettingsParameters(plugin, KeyNameFormatter, settingsParameters_);
     windows_ = CreateEditorWindows(*this);
+    session_.windows = windows_.get();
 }
 
 CSynthEditor::~CSynthEditor() {
@@ -55,13 +67,9 @@ int32_t CSynthEditor::OpenEditorCount() {
     return gOpenEditors;
 }
 
-CSettings& CSynthEditor::Settings() {
-    return *plugin_->Settings();
-}
-
 void CSynthEditor::Open(os::WindowHandle parent, CSpectrumStore* store) {
-    store_ = store;
-    parent_ = parent;
+    session_.store = store;
+    session_.parent = parent;
     VS_LOG("CSynthEditor: Open");
 
     // Counted before anything can fail, so that the close that follows any
@@ -74,8 +82,8 @@ void CSynthEditor::Open(os::WindowHandle parent, CSpectrumStore* store) {
     }
 
     VS_LOG("CSynthEditor: CreateWindow");
-    mainView_ = windows_->CreateMainView(parent_);
-    if (mainView_ == nullptr) {
+    session_.mainView = windows_->CreateMainView(parent);
+    if (session_.mainView == nullptr) {
         VS_LOG_ERROR("Failed to create window");
         return;
     }
@@ -83,20 +91,20 @@ void CSynthEditor::Open(os::WindowHandle parent, CSpectrumStore* store) {
     CreateDialogs();
     windows_->CreateDrawingSet();
     CreateRenderer();
-    periodStartMs_ = NowMs();
+    frameLoop_.Start();
     ShowAllWindows();
 }
 
 void CSynthEditor::CreateDialogs() {
     VS_LOG("Creating controls window");
-    controlsDialog_ = windows_->CreateControlsDialog(parent_);
-    if (controlsDialog_ == nullptr) VS_LOG_ERROR("Controls dialog NOT created");
-    ShowPanelState();
+    session_.controlsDialog = windows_->CreateControlsDialog(session_.parent);
+    if (session_.controlsDialog == nullptr) VS_LOG_ERROR("Controls dialog NOT created");
+    panel_.ShowPanelState();
     VS_LOG("Creating settings window");
-    settingsDialog_ = windows_->CreateSettingsDialog(parent_);
-    windows_->ShowWindow(mainView_, false);
-    BindParameters(controlsParameters_, controlsDialog_, true);
-    BindParameters(settingsParameters_, settingsDialog_, false);
+    session_.settingsDialog = windows_->CreateSettingsDialog(session_.parent);
+    windows_->ShowWindow(session_.mainView, false);
+    BindParameters(controlsParameters_, session_.controlsDialog, true);
+    BindParameters(settingsParameters_, session_.settingsDialog, false);
     VS_LOG("Created Dialogs");
 }
 
@@ -117,69 +125,70 @@ void CSynthEditor::BindParameters(ParamList& parameters, os::WindowHandle dialog
 void CSynthEditor::CreateRenderer() {
     Hold hold(*this);
     VS_LOG("Creating CD3DRenderer");
-    if (!windows_->CreateRenderer(mainView_, syncList_)) {
+    session_.sceneShown = windows_->CreateRenderer(session_.mainView, session_.syncList);
+    if (!session_.sceneShown) {
         VS_LOG_ERROR("Could not setup direct 3d");
         return;
     }
-    if (store_ != nullptr) {
-        storeSync_ = std::make_unique<CStoreSync>(*store_);
-        syncList_.push_back(storeSync_.get());
+    if (session_.store != nullptr) {
+        storeSync_ = std::make_unique<CStoreSync>(*session_.store);
+        session_.syncList.push_back(storeSync_.get());
     }
 }
 
 void CSynthEditor::ShowAllWindows() {
     VS_LOG("Showing all windows");
     PositionWindows();
-    windows_->ShowWindow(mainView_, true);
-    windows_->ShowWindow(controlsDialog_, true);
-    if (controlsDialog_ != nullptr) windows_->SendCommand(controlsDialog_, kResetPresetButton);
+    windows_->ShowWindow(session_.mainView, true);
+    windows_->ShowWindow(session_.controlsDialog, true);
+    if (session_.controlsDialog != nullptr)
+        windows_->SendCommand(session_.controlsDialog, IDC_PRESET_RESET);
     // A new panel hides its debug pane; the editor's flag follows, so the
     // settings dialog's indicator never reads on over a hidden pane.
-    SetFlag(kFlagDebugPane, false);
-    ShowDebugPane(false);
+    state_.SetFlag(kFlagDebugPane, false);
+    panel_.ShowDebugPane(false);
 }
 
 void CSynthEditor::PositionWindows() {
-    if (mainView_ == nullptr || parent_ == nullptr) return;
-    os::GetRectInParent(mainView_, parent_, mainViewRect_);
-    if (controlsDialog_ == nullptr) return;
-    os::GetRectInParent(controlsDialog_, parent_, controlsRect_);
+    if (session_.mainView == nullptr || session_.parent == nullptr) return;
+    os::GetRectInParent(session_.mainView, session_.parent, mainViewRect_);
+    if (session_.controlsDialog == nullptr) return;
+    os::GetRectInParent(session_.controlsDialog, session_.parent, controlsRect_);
     controlsRect_.top = mainViewRect_.bottom;
-    controlsRect_.bottom = mainViewRect_.bottom + kControlsHeight;
-    windows_->MoveWindow(controlsDialog_, controlsRect_.left, mainViewRect_.bottom, kViewWidth,
-                         kControlsHeight);
+    controlsRect_.bottom = mainViewRect_.bottom + kEditorLayout.panelHeight;
+    windows_->MoveWindow(session_.controlsDialog, controlsRect_.left, mainViewRect_.bottom,
+                         kEditorLayout.Width(), kEditorLayout.panelHeight);
 }
 
 void CSynthEditor::Close() {
     Hold hold(*this);
     VS_LOG("CSynthEditor Close");
-    syncList_.clear();
+    session_.syncList.clear();
+    session_.sceneShown = false;
     storeSync_.reset();
     windows_->DestroyRenderer();
     VS_LOG("CSynthEditor close settings");
-    if (settingsDialog_ != nullptr) windows_->DestroyWindow(settingsDialog_);
-    settingsDialog_ = nullptr;
+    if (session_.settingsDialog != nullptr) windows_->DestroyWindow(session_.settingsDialog);
+    session_.settingsDialog = nullptr;
     VS_LOG("CSynthEditor close controls");
-    if (controlsDialog_ != nullptr) windows_->DestroyWindow(controlsDialog_);
-    controlsDialog_ = nullptr;
+    if (session_.controlsDialog != nullptr) windows_->DestroyWindow(session_.controlsDialog);
+    session_.controlsDialog = nullptr;
     VS_LOG("CSynthEditor close main window");
-    if (mainView_ != nullptr) windows_->DestroyWindow(mainView_);
-    mainView_ = nullptr;
+    if (session_.mainView != nullptr) windows_->DestroyWindow(session_.mainView);
+    session_.mainView = nullptr;
     if (countsAsOpen_) {
         countsAsOpen_ = false;
         if (--gOpenEditors == 0) windows_->UnregisterViewClass();
     }
     VS_LOG("CSynthEditor close parameters");
-    for (const auto& parameter : controlsParameters_) {
-        CLockable::Hold parameterLock(*parameter);
-        parameter->SetDialog(nullptr);
+    for (const ParamList* list : {&controlsParameters_, &settingsParameters_}) {
+        for (const auto& parameter : *list) {
+            CLockable::Hold parameterLock(*parameter);
+            parameter->SetDialog(nullptr);
+        }
     }
-    for (const auto& parameter : settingsParameters_) {
-        CLockable::Hold parameterLock(*parameter);
-        parameter->SetDialog(nullptr);
-    }
-    parent_ = nullptr;
-    store_ = nullptr;
+    session_.parent = nullptr;
+    session_.store = nullptr;
     VS_LOG("CSynthEditor Close DONE");
 }
 
@@ -188,9 +197,6 @@ CParamControl* CSynthEditor::ControlsParameter(int index) {
     return controlsParameters_[index].get();
 }
 
-const KeyBinding* CSynthEditor::FindKeyBinding(int32_t key) const {
-    for (const KeyBinding& binding : keyBindings_) {
-        if (binding.key == key) return &binding;
-    }
-    return nullptr;
+const CParamControl* CSynthEditor::ControlsParameter(int index) const {
+    return const_cast<CSynthEditor*>(this)->ControlsParameter(index);
 }

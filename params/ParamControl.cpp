@@ -9,15 +9,15 @@
 
 #include "diag/Log.h"
 #include "os/Dialog.h"
-#include "plugin/AudioEffect.h"
+#include "params/ParameterAutomation.h"
 
 namespace {
 constexpr char kLogSource[] = "ParamControl";
 constexpr char kDefaultMaxText[] = "inf";
 }  // namespace
 
-CParamControl::CParamControl(const ParamSpec& spec, AudioEffect* effect)
-    : spec_(spec), value_(spec.defaultValue), effect_(effect) {}
+CParamControl::CParamControl(const ParamSpec& spec, CParameterAutomation* automation)
+    : spec_(spec), value_(spec.defaultValue), automation_(automation) {}
 
 CParamControl::~CParamControl() = default;
 
@@ -67,9 +67,17 @@ void CParamControl::SetValue(float value) {
     }
     value_.store(value, std::memory_order_relaxed);
     ClampOrWrap();
-    if (automate_ && effect_ != nullptr)
-        effect_->setParameterAutomated(spec_.hostIndex, GetNormalized());
+    if (automate_ && automation_ != nullptr)
+        automation_->Automate(spec_.hostIndex, GetNormalized());
     UpdateDisplay();
+}
+
+void CParamControl::BeginEdit() {
+    if (automate_ && automation_ != nullptr) automation_->BeginEdit(spec_.hostIndex);
+}
+
+void CParamControl::EndEdit() {
+    if (automate_ && automation_ != nullptr) automation_->EndEdit(spec_.hostIndex);
 }
 
 // A wrapping parameter (minimum 0) adds or subtracts whole periods until the
@@ -133,7 +141,7 @@ void CParamControl::UpdateDisplay() {
 void CParamControl::GetDisplayText(char* text) const {
     const float value = Value();
     if (IsAtMaximumWithText(value)) {
-        CopyCut(text, MaxText().c_str(), kVstMaxParamStrLen + 1);
+        CopyCut(text, MaxText().c_str(), kDisplayTextChars + 1);
         return;
     }
     char full[64];
@@ -143,7 +151,7 @@ void CParamControl::GetDisplayText(char* text) const {
     } else {
         std::snprintf(full, sizeof full, "%d", static_cast<int>(value));
     }
-    CopyCut(text, full, kVstMaxParamStrLen + 1);
+    CopyCut(text, full, kDisplayTextChars + 1);
 }
 
 void CParamControl::SetMaxText(const std::string& text) {

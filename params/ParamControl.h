@@ -18,7 +18,7 @@
 #include "os/Lockable.h"
 #include "os/Window.h"
 
-class AudioEffect;
+class CParameterAutomation;
 
 using ParamFormatter = std::string (*)(float value);
 
@@ -39,8 +39,11 @@ struct ParamSpec {
 class CParamControl : public CLockable {
 public:
     static constexpr int kTextBytes = 8;  // name and label, terminator included
+    // The host's display text: at most this many characters and a terminator.
+    static constexpr int kDisplayTextChars = 8;
 
-    CParamControl(const ParamSpec& spec, AudioEffect* effect);
+    // automation: where user edits are reported; null for none.
+    CParamControl(const ParamSpec& spec, CParameterAutomation* automation);
     ~CParamControl() override;
 
     void SetValue(float value);
@@ -49,6 +52,9 @@ public:
     void SetNormalized(float normalized);
     float GetNormalized() const;
     float Value() const { return value_.load(std::memory_order_relaxed); }
+    // The value itself, for a reader on another thread that holds on to it
+    // for the parameter's life (the test-signal generator).
+    const std::atomic<float>& LiveValue() const { return value_; }
 
     // Caller holds the lock.
     void ClampOrWrap();
@@ -76,6 +82,11 @@ public:
     bool Automates() const { return automate_; }
     void SetFormatter(ParamFormatter formatter) { formatter_ = formatter; }
 
+    // The press and release of a drag on the value text; reported only for
+    // a parameter that automates.
+    void BeginEdit();
+    void EndEdit();
+
     const ParamSpec& Spec() const { return spec_; }
 
 private:
@@ -91,7 +102,7 @@ private:
     bool enabled_ = true;
     char name_[kTextBytes] = "NA";
     char label_[kTextBytes] = "NA";
-    AudioEffect* effect_;
+    CParameterAutomation* automation_;
     std::optional<std::string> maxText_;
     bool automate_ = false;
     ParamFormatter formatter_ = nullptr;

@@ -8,7 +8,7 @@
 
 #include "params/ParamControl.h"
 
-class AudioEffect;
+class CParameterAutomation;
 
 enum ControlsParameter : int {
     kParamCameraX,
@@ -46,8 +46,9 @@ const ParamSpec& ControlsParameterSpec(int index);
 
 // Appends the controls parameters, in host index order, with their names,
 // labels and defaults; "Axis" starts disabled.
-void BuildControlsParameters(AudioEffect* effect, ParamList& list);
+void BuildControlsParameters(CParameterAutomation* automation, ParamList& list);
 
 // Appends the settings parameters; the six key parameters show their value
 // through keyFormatter.
-void BuildSettingsParameters(AudioEffect* effect, ParamFormatter keyFormatter, ParamList& list);
+void BuildSettingsParameters(CParameterAutomation* automation, ParamFormatter keyFormatter,
+                             ParamList& list);

@@ -18,7 +18,6 @@ constexpr char kLogSource[] = "VstPlugin";
 constexpr char kEffectName[] = "Vantoscope";
 constexpr char kVendorName[] = "Orlemar";
 constexpr VstInt32 kVendorVersion = 810;
-constexpr int kControlsPanelHeight = 200;
 
 bool IsBackedParameter(VstInt32 index) {
     return index >= 0 && index < CVstPlugin::kNumBackedParams;
@@ -46,7 +45,14 @@ CVstPlugin::CVstPlugin(audioMasterCallback audioMaster)
     cEffect_.flags = (cEffect_.flags & ~(effFlagsProgramChunks | effFlagsIsSynth)) |
                      effFlagsHasEditor | effFlagsCanReplacing | effFlagsCanDoubleReplacing;
 
-    engine_ = std::make_unique<CSynth>(*settings_, timer_->Timer(), *this, this);
+    CPerformanceTimer& timer = timer_->Timer();
+    auto createEditor = [this, &timer]() -> std::unique_ptr<CEngineEditor> {
+        auto editor = std::make_unique<CSynthEditor>(*settings_, timer, this);
+        editor_ = editor.get();
+        return editor;
+    };
+    engine_ = std::make_unique<CSynth>(*settings_, settings_->Statistics(), settings_->sampleRate,
+                                       timer, *this, createEditor);
     VS_LOG("Synth Init");
 }
 
@@ -58,6 +64,7 @@ void CVstPlugin::close() {
     Hold hold(*this);
     VS_LOG("CVstPlugin: CLOSE");
     VS_LOG("close synth");
+    editor_ = nullptr;
     engine_.reset();
     inputBuffers_.Free();
     outputBuffers_.Free();
@@ -182,8 +189,8 @@ void CVstPlugin::ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 fr
 // of the announced range answers as unbacked.
 
 CParamControl* CVstPlugin::HostParameter(VstInt32 index) {
-    if (!IsBackedParameter(index) || !engine_) return nullptr;
-    return engine_->Editor()->ControlsParameter(index);
+    if (!IsBackedParameter(index) || editor_ == nullptr) return nullptr;
+    return editor_->ControlsParameter(index);
 }
 
 void CVstPlugin::setParameter(VstInt32 index, float value) {
@@ -286,15 +293,14 @@ VstIntPtr CVstPlugin::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr valu
 }
 
 VstIntPtr CVstPlugin::EditGetRect(void* ptr) {
-    os::Rect rect{0, 0, 900, 600};
-    if (engine_) {
-        CSynthEditor& editor = *engine_->Editor();
-        CLockable::Hold editorLock(editor);
+    os::Rect rect{0, 0, kEditorLayout.Width(), kEditorLayout.Height()};
+    if (editor_ != nullptr) {
+        CLockable::Hold editorLock(*editor_);
         os::Rect view;
-        if (editor.MainView() != nullptr && editor.Parent() != nullptr &&
-            os::GetRectInParent(editor.MainView(), editor.Parent(), view)) {
+        if (editor_->MainView() != nullptr && editor_->Parent() != nullptr &&
+            os::GetRectInParent(editor_->MainView(), editor_->Parent(), view)) {
             rect = view;
-            rect.bottom += kControlsPanelHeight;
+            rect.bottom += kEditorLayout.panelHeight;
         }
     }
     editorRect_.top = static_cast<VstInt16>(rect.top);
@@ -318,18 +324,30 @@ VstIntPtr CVstPlugin::EditClose() {
 }
 
 VstIntPtr CVstPlugin::EditKey(VstInt32 index, bool down) {
-    if (!engine_) return down ? 1 : 0;
-    CSynthEditor& editor = *engine_->Editor();
-    const os::Point cursor = os::CursorInClient(editor.MainView());
+    if (editor_ == nullptr) return down ? 1 : 0;
+    CEditorState& state = editor_->State();
+    const os::Point cursor = os::CursorInClient(editor_->MainView());
     int32_t key = static_cast<signed char>(index);
     if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
 
-    const KeyBinding* binding = editor.FindKeyBinding(key);
+    const KeyBinding* binding = state.FindKeyBinding(key);
     if (binding == nullptr || binding->action == kActionNone) return down ? 1 : 0;
-    editor.Navigation().cursorX = cursor.x;
-    editor.Navigation().cursorY = cursor.y;
+    state.Navigation().cursorX = cursor.x;
+    state.Navigation().cursorY = cursor.y;
     if (binding->action >= 0 && binding->action < kCameraActionCount) {
-        editor.KeyHeld()[binding->action] = down ? 1 : 0;
+        state.KeyHeld()[binding->action] = down ? 1 : 0;
     }
     return 1;
+}
+
+void CVstPlugin::Automate(int hostIndex, float normalized) {
+    setParameterAutomated(hostIndex, normalized);
+}
+
+void CVstPlugin::BeginEdit(int hostIndex) {
+    beginEdit(hostIndex);
+}
+
+void CVstPlugin::EndEdit(int hostIndex) {
+    endEdit(hostIndex);
 }

@@ -10,14 +10,19 @@
 
 #include "analysis/PerformanceTimer.h"
 #include "diag/ErrorSystem.h"
+#include "editor/EditorLayout.h"
 #include "os/Lockable.h"
+#include "params/ParameterAutomation.h"
 #include "plugin/AudioEffectX.h"
 
 class CSynth;
+class CSynthEditor;
 class CSettings;
 class CParamControl;
 
-class CVstPlugin : public AudioEffectX, public CLockable {
+// Besides the effect base and its lock, the plug-in is where the editor's
+// parameters report user edits to the host.
+class CVstPlugin : public AudioEffectX, public CLockable, public CParameterAutomation {
 public:
     static constexpr VstInt32 kNumPrograms = 2;
     static constexpr VstInt32 kNumParams = 15;
@@ -64,7 +69,14 @@ public:
     VstInt32 getPlugCategory() override;
     bool sizeWindow(VstInt32 width, VstInt32 height) override;
 
+    // User-interface thread: the user's edits of a host parameter.
+    void Automate(int hostIndex, float normalized) override;
+    void BeginEdit(int hostIndex) override;
+    void EndEdit(int hostIndex) override;
+
     CSynth* Engine() { return engine_.get(); }
+    // The engine's editor; null after close.
+    CSynthEditor* Editor() { return editor_; }
     CSettings* Settings() { return settings_.get(); }
 
     // The process-wide clock, shared by every instance; null when no
@@ -101,5 +113,8 @@ private:
     ChannelBuffers outputBuffers_;
     VstInt32 bufferFrames_ = 0;
     std::unique_ptr<CSynth> engine_;
-    ERect editorRect_{0, 0, 600, 900};
+    // Owned by the engine, which creates it through the plug-in's factory.
+    CSynthEditor* editor_ = nullptr;
+    ERect editorRect_{0, 0, static_cast<VstInt16>(kEditorLayout.Height()),
+                      static_cast<VstInt16>(kEditorLayout.Width())};
 };

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "analysis/SpectrumStore.h"
+#include "editor/EditorLayout.h"
 #include "render/BoundedText.h"
 
 class CStatistics;
@@ -24,8 +25,8 @@ public:
     // The backdrop picture in the plug-in's Data folder and the part of it
     // drawn over the view.
     static constexpr char kBackdropName[] = "Overlay2DGraph";
-    static constexpr int kBackdropWidth = 900;
-    static constexpr int kBackdropHeight = 400;
+    static constexpr int kBackdropWidth = kEditorLayout.viewWidth;
+    static constexpr int kBackdropHeight = kEditorLayout.viewHeight;
 
     // Once per display frame. While the 2D view is off nothing else changes
     // and the report is not rebuilt.

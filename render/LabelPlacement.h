@@ -1,8 +1,9 @@
 // Where a label's text goes on the screen: the scene point is projected
-// through the camera into the 900 x 400 view and the text's box is centred
+// through the camera into the editor's view and the text's box is centred
 // on it; the sprite draws it at the point's depth, a hair in front.
 #pragma once
 
+#include "editor/EditorLayout.h"
 #include "render/Matrix4.h"
 #include "render/Vector3.h"
 #include "render/Viewport.h"
@@ -16,7 +17,12 @@ struct LabelBox {
     bool visible;
 };
 
-constexpr Viewport kLabelViewport{0.0f, 0.0f, 900.0f, 400.0f, 0.0f, 1.0f};
+constexpr Viewport kLabelViewport{0.0f,
+                                  0.0f,
+                                  static_cast<float>(kEditorLayout.viewWidth),
+                                  static_cast<float>(kEditorLayout.viewHeight),
+                                  0.0f,
+                                  1.0f};
 
 // textWidth and textHeight: the measured text's extent in pixels.
 LabelBox PlaceLabel(const Vector3& position, int textWidth, int textHeight,

@@ -68,11 +68,11 @@ void OnDrawItem(HWND dialog, CSynthEditor& editor, const DRAWITEMSTRUCT& item) {
     if (set == nullptr) return;
     const int id = static_cast<int>(item.CtlID);
     if (id == IDC_RENDER_MODE) {
-        DrawThreeWayButton(*set, id, dialog, item, editor.Fill());
+        DrawThreeWayButton(*set, id, dialog, item, editor.State().Fill());
     } else if (id == IDC_GENERATOR) {
-        DrawThreeWayButton(*set, id, dialog, item, editor.Generator());
+        DrawThreeWayButton(*set, id, dialog, item, editor.State().Generator().Mode());
     } else if (IsToggle(id)) {
-        DrawToggleButton(*set, id, dialog, item, editor.GetToggleState(id));
+        DrawToggleButton(*set, id, dialog, item, editor.PanelCommands().GetToggleState(id));
     } else {
         DrawOwnerButton(*set, id, dialog, item, 0);
     }
@@ -103,12 +103,12 @@ INT_PTR CALLBACK ControlsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         case WM_SHOWWINDOW:
             if (wParam == 0) return 1;
             VS_LOG("ControlsDlgProc: show window");
-            SetDlgItemTextA(dialog, IDC_VERSION, CSynthEditor::VersionText().c_str());
+            SetDlgItemTextA(dialog, IDC_VERSION, CPanelCommands::VersionText().c_str());
             return 0;
         case WM_COMMAND: {
             if (editor == nullptr) return 0;
             const int id = LOWORD(wParam);
-            const bool handled = editor->OnControlsCommand(id);
+            const bool handled = editor->PanelCommands().OnCommand(id);
             // Toggles and switches show their state in their indicator.
             if (handled) InvalidateRect(GetDlgItem(dialog, id), nullptr, FALSE);
             return handled ? 1 : 0;

@@ -27,7 +27,7 @@ void OnButtonDown(HWND window, CSynthEditor* editor, LPARAM lParam) {
     SetCapture(window);
     const POINT point = PointOf(lParam);
     if (editor != nullptr) {
-        CSynthEditor::NavigationState& navigation = editor->Navigation();
+        NavigationState& navigation = editor->State().Navigation();
         navigation.cursorX = navigation.anchorX = point.x;
         navigation.cursorY = navigation.anchorY = point.y;
     }
@@ -38,10 +38,10 @@ void OnButtonUp(CSynthEditor* editor, LPARAM lParam) {
     ReleaseCapture();
     if (editor == nullptr) return;
     const POINT point = PointOf(lParam);
-    editor->Navigation().cursorX = point.x;
-    editor->Navigation().cursorY = point.y;
-    editor->Navigation().dragging = 0;
-    editor->ReleaseAllKeys();
+    editor->State().Navigation().cursorX = point.x;
+    editor->State().Navigation().cursorY = point.y;
+    editor->State().Navigation().dragging = 0;
+    editor->State().ReleaseAllKeys();
 }
 
 void OnWheel(HWND window, CSynthEditor* editor, WPARAM wParam, LPARAM lParam) {
@@ -49,9 +49,9 @@ void OnWheel(HWND window, CSynthEditor* editor, WPARAM wParam, LPARAM lParam) {
     RECT bounds;
     GetWindowRect(window, &bounds);
     const POINT point = PointOf(lParam);
-    editor->Navigation().cursorX = point.x - bounds.left;
-    editor->Navigation().cursorY = point.y - bounds.top;
-    editor->Navigation().wheelNotches = static_cast<short>(HIWORD(wParam)) / kWheelNotch;
+    editor->State().Navigation().cursorX = point.x - bounds.left;
+    editor->State().Navigation().cursorY = point.y - bounds.top;
+    editor->State().Navigation().wheelNotches = static_cast<short>(HIWORD(wParam)) / kWheelNotch;
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_CREATE:
             VS_LOG("Main Window Create, turning on timer");
-            SetTimer(window, kFrameTimerId, kFirstFramePeriodMs, nullptr);
+            SetTimer(window, kFrameTimerId, CFrameLoop::kFirstFramePeriodMs, nullptr);
             return 0;
         case WM_DESTROY:
             KillTimer(window, kFrameTimerId);
@@ -72,7 +72,7 @@ LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         case WM_UPDATEUISTATE:
             return 0;
         case WM_KILLFOCUS:
-            if (editor != nullptr) editor->ReleaseAllKeys();
+            if (editor != nullptr) editor->State().ReleaseAllKeys();
             return 0;
         case WM_WINDOWPOSCHANGED:
             LogPlacement(*reinterpret_cast<const WINDOWPOS*>(lParam));
@@ -85,9 +85,9 @@ LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             if (editor != nullptr && GetCapture() == window &&
                 (wParam & (MK_LBUTTON | MK_RBUTTON)) != 0) {
                 const POINT point = PointOf(lParam);
-                editor->Navigation().cursorX = point.x;
-                editor->Navigation().cursorY = point.y;
-                editor->Navigation().dragging = 1;
+                editor->State().Navigation().cursorX = point.x;
+                editor->State().Navigation().cursorY = point.y;
+                editor->State().Navigation().dragging = 1;
             }
             return 0;
         case WM_LBUTTONDOWN:

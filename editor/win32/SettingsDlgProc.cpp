@@ -21,7 +21,7 @@ void OnDrawItem(HWND dialog, CSynthEditor& editor, const DRAWITEMSTRUCT& item) {
     if (set == nullptr) return;
     const int id = static_cast<int>(item.CtlID);
     if (id == IDC_SHOW_DEBUG_PANE) {
-        DrawToggleButton(*set, id, dialog, item, editor.GetToggleState(id));
+        DrawToggleButton(*set, id, dialog, item, editor.PanelCommands().GetToggleState(id));
     } else {
         DrawOwnerButton(*set, id, dialog, item, 0);
     }
@@ -44,13 +44,13 @@ INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         case WM_SHOWWINDOW:
             if (wParam != 0 && editor != nullptr) {
                 VS_LOG("SettingsDlgProc: show window");
-                editor->LoadSettings();
+                editor->SettingsCommands().Load();
             }
             return 0;
         case WM_COMMAND: {
             if (editor == nullptr) return 0;
             const int id = LOWORD(wParam);
-            const bool handled = editor->OnSettingsCommand(id);
+            const bool handled = editor->SettingsCommands().OnCommand(id);
             if (handled) InvalidateRect(GetDlgItem(dialog, id), nullptr, FALSE);
             return handled ? 1 : 0;
         }

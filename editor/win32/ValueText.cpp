@@ -2,10 +2,8 @@
 // Everything runs on the user-interface thread.
 #include "editor/win32/ValueText.h"
 
-#include "editor/SynthEditor.h"
 #include "editor/win32/WindowProcs.h"
 #include "params/ParamControl.h"
-#include "plugin/VstPlugin.h"
 
 namespace {
 
@@ -35,17 +33,11 @@ CParamControl* ParameterOf(HWND text) {
 // can group the drag into one undo step.
 void ReportEdit(HWND text, bool begin) {
     CParamControl* parameter = ParameterOf(text);
-    if (parameter == nullptr || !parameter->Automates()) return;
-    HWND dialog = GetParent(text);
-    auto* editor = static_cast<CSynthEditor*>(GetPropA(dialog, kControlsEditorProperty));
-    if (editor == nullptr)
-        editor = static_cast<CSynthEditor*>(GetPropA(dialog, kSettingsEditorProperty));
-    if (editor == nullptr || editor->Plugin() == nullptr) return;
-    const int index = parameter->Spec().hostIndex;
+    if (parameter == nullptr) return;
     if (begin) {
-        editor->Plugin()->beginEdit(index);
+        parameter->BeginEdit();
     } else {
-        editor->Plugin()->endEdit(index);
+        parameter->EndEdit();
     }
 }
 

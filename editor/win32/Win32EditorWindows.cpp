@@ -6,12 +6,13 @@
 #include <shellapi.h>
 
 #include "diag/Log.h"
+#include "editor/EditorLayout.h"
 #include "editor/SynthEditor.h"
 #include "editor/win32/FaultSeam.h"
 #include "editor/win32/ValueText.h"
 #include "editor/win32/WindowProcs.h"
 #include "os/Folders.h"
-#include "plugin/VstPlugin.h"
+#include "params/Settings.h"
 #include "render/d3d9/D3DDrawBarGraph2D.h"
 #include "render/d3d9/D3DDrawFPS.h"
 #include "render/d3d9/D3DDrawLog.h"
@@ -23,8 +24,6 @@
 namespace {
 
 constexpr char kLogSource[] = "SynthEditor";
-constexpr int kViewWidth = 900;
-constexpr int kViewHeight = 400;
 
 HINSTANCE Module() {
     return static_cast<HINSTANCE>(os::ModuleInstance());
@@ -75,8 +74,9 @@ void CWin32EditorWindows::UnregisterViewClass() {
 
 os::WindowHandle CWin32EditorWindows::CreateMainView(os::WindowHandle parent) {
     if (FaultInjected("window")) return nullptr;
-    HWND view = CreateWindowExA(0, kMainViewClass, "Vantoscope", WS_CHILD, 0, 0, kViewWidth,
-                                kViewHeight, Hwnd(parent), nullptr, Module(), nullptr);
+    HWND view =
+        CreateWindowExA(0, kMainViewClass, "Vantoscope", WS_CHILD, 0, 0, kEditorLayout.viewWidth,
+                        kEditorLayout.viewHeight, Hwnd(parent), nullptr, Module(), nullptr);
     if (view != nullptr)
         SetWindowLongPtrA(view, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&editor_));
     return view;
@@ -141,18 +141,18 @@ bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view,
     if (FaultInjected("renderer") || !renderer_->Setup(view)) return false;
     // The display components in drawing order: the bar graph comes last so
     // that the 2D view covers everything else in the screen-space pass.
-    CVstPlugin* plugin = editor_.Plugin();
+    CSettings& settings = editor_.Settings();
     CSpectrumStore* store = editor_.Store();
-    AddComponent(std::make_unique<CD3DDrawLog>(plugin), syncList);
-    AddComponent(std::make_unique<CD3DDrawFPS>(plugin), syncList);
-    auto waterfall =
-        std::make_unique<CD3DDrawWaterGraph>(*plugin->Settings(), *CVstPlugin::SharedTimer());
+    AddComponent(std::make_unique<CD3DDrawLog>(), syncList);
+    AddComponent(std::make_unique<CD3DDrawFPS>(settings, editor_.Timer()), syncList);
+    auto waterfall = std::make_unique<CD3DDrawWaterGraph>(settings, editor_.Timer(),
+                                                          editor_.FrameLoop().Camera());
     waterfall->SetStore(store);
     AddComponent(std::move(waterfall), syncList);
-    auto meter = std::make_unique<CD3DDrawMeter>(plugin);
+    auto meter = std::make_unique<CD3DDrawMeter>(settings.Statistics());
     meter->SetStore(store);
     AddComponent(std::move(meter), syncList);
-    auto barGraph = std::make_unique<CD3DDrawBarGraph2D>(plugin);
+    auto barGraph = std::make_unique<CD3DDrawBarGraph2D>(settings);
     barGraph->SetStore(store);
     AddComponent(std::move(barGraph), syncList);
     syncList.push_back(renderer_.get());

@@ -11,7 +11,6 @@ constexpr char kMainViewClass[] = "OR_GUI_MAIN_WINDOW";
 constexpr char kControlsEditorProperty[] = "ControlInstancePointer";
 constexpr char kSettingsEditorProperty[] = "SettingsInstancePointer";
 constexpr UINT_PTR kFrameTimerId = 1;
-constexpr UINT kFirstFramePeriodMs = 14;
 
 LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK ControlsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,7 +7,6 @@
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
 #include "params/Settings.h"
-#include "plugin/VstPlugin.h"
 #include "render/BarGradient.h"
 #include "render/d3d9/D3DDrawImage.h"
 #include "render/d3d9/D3DDrawText.h"
@@ -22,7 +21,7 @@ constexpr uint32_t kUntinted = 0xFFFFFFFFu;
 
 }  // namespace
 
-CD3DDrawBarGraph2D::CD3DDrawBarGraph2D(CVstPlugin* plugin) : plugin_(plugin) {}
+CD3DDrawBarGraph2D::CD3DDrawBarGraph2D(CSettings& settings) : settings_(settings) {}
 
 CD3DDrawBarGraph2D::~CD3DDrawBarGraph2D() = default;
 
@@ -44,9 +43,7 @@ bool CD3DDrawBarGraph2D::CreateGradient(IDirect3DDevice9* device) {
         VS_LOG_ERROR("Could not create texture");
         return false;
     }
-    CBarGradient::Palette palette{};
-    if (plugin_ != nullptr) palette = plugin_->Settings()->Palette();
-    const CBarGradient::Texels texels = CBarGradient::Build(palette);
+    const CBarGradient::Texels texels = CBarGradient::Build(settings_.Palette());
     if (!UploadTexels(gradient_.Get(), texels.data(), CBarGradient::kWidth,
                       CBarGradient::kHeight)) {
         VS_LOG_ERROR("Could not lock texture");
@@ -57,10 +54,8 @@ bool CD3DDrawBarGraph2D::CreateGradient(IDirect3DDevice9* device) {
 }
 
 void CD3DDrawBarGraph2D::LoadBackdrop(IDirect3DDevice9* device) {
-    const std::string path = plugin_ != nullptr
-                                 ? plugin_->Settings()->DataPath(CBarGraph2DState::kBackdropName)
-                                 : std::string(CBarGraph2DState::kBackdropName);
-    backdrop_ = std::make_unique<CD3DDrawImage>(plugin_, path);
+    backdrop_ =
+        std::make_unique<CD3DDrawImage>(settings_.DataPath(CBarGraph2DState::kBackdropName));
     if (!backdrop_->Init(device, width_, height_)) VS_LOG_ERROR("Could not load backdrop");
     backdrop_->SetSourceRect(
         os::Rect{0, 0, CBarGraph2DState::kBackdropWidth, CBarGraph2DState::kBackdropHeight});
@@ -92,10 +87,10 @@ void CD3DDrawBarGraph2D::DrawColumns(CSpriteBatch* sprite, const BandLevels& lev
     }
 }
 
-void CD3DDrawBarGraph2D::SyncFromEditor(CSynthEditor& editor) {
-    if (plugin_ == nullptr) return;
-    state_.Sync(editor.Flag(kFlag2dView), editor.Flag(kFlagFreeze), editor.Flag(kFlagPeakHold),
-                plugin_->Settings()->Statistics());
+void CD3DDrawBarGraph2D::SyncFromEditor(const CSynthEditor& editor) {
+    const CEditorState& state = editor.State();
+    state_.Sync(state.Flag(kFlag2dView), state.Flag(kFlagFreeze), state.Flag(kFlagPeakHold),
+                settings_.Statistics());
     if (!state_.Shown() || statisticsText_ == nullptr) return;
     statisticsText_->SetPosition(CBarGraph2DState::kTextX, CBarGraph2DState::kTextY);
     statisticsText_->SetText(state_.Text().View());

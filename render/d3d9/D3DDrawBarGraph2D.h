@@ -18,11 +18,13 @@ struct IDirect3DTexture9;
 class CD3DDrawImage;
 class CD3DDrawText;
 class CSpectrumStore;
-class CVstPlugin;
+class CSettings;
 
 class CD3DDrawBarGraph2D : public CD3DComponent, public CEditorListener {
 public:
-    explicit CD3DDrawBarGraph2D(CVstPlugin* plugin);
+    // The palette, the backdrop's folder and the statistics come from the
+    // settings.
+    explicit CD3DDrawBarGraph2D(CSettings& settings);
     ~CD3DDrawBarGraph2D() override;
 
     // The editor hands over the store after construction, before Init.
@@ -34,7 +36,7 @@ public:
     void Draw2D(CSpriteBatch* sprite) override;
     void Render3D(IDirect3DDevice9* /*device*/) override {}
     void ReleaseResources() override;
-    void SyncFromEditor(CSynthEditor& editor) override;
+    void SyncFromEditor(const CSynthEditor& editor) override;
 
     bool BackdropLoaded() const;
 
@@ -43,7 +45,7 @@ private:
     bool CreateGradient(IDirect3DDevice9* device);
     void LoadBackdrop(IDirect3DDevice9* device);
 
-    CVstPlugin* plugin_;
+    CSettings& settings_;
     ComPtr<IDirect3DTexture9> gradient_;
     CSpectrumStore* store_ = nullptr;
     std::unique_ptr<CD3DDrawImage> backdrop_;

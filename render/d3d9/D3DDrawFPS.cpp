@@ -5,7 +5,6 @@
 
 #include "analysis/PerformanceTimer.h"
 #include "params/Settings.h"
-#include "plugin/VstPlugin.h"
 #include "render/GlyphLayout.h"
 #include "render/d3d9/D3DFont.h"
 
@@ -16,7 +15,8 @@ constexpr os::Rect kTextRect{10, 10, 780, 30};
 
 }  // namespace
 
-CD3DDrawFPS::CD3DDrawFPS(CVstPlugin* plugin) : plugin_(plugin) {}
+CD3DDrawFPS::CD3DDrawFPS(const CSettings& settings, CPerformanceTimer& timer)
+    : settings_(settings), timer_(timer) {}
 
 CD3DDrawFPS::~CD3DDrawFPS() = default;
 
@@ -29,15 +29,14 @@ bool CD3DDrawFPS::Init(IDirect3DDevice9* device, int32_t /*width*/, int32_t /*he
 void CD3DDrawFPS::Draw2D(CSpriteBatch* sprite) {
     if (!shown_ || font_ == nullptr) return;
     // Frames are counted only where they are drawn.
-    CPerformanceTimer* timer = CVstPlugin::SharedTimer();
-    if (timer != nullptr) counter_.CountFrame(timer->GetMilliseconds());
+    counter_.CountFrame(timer_.GetMilliseconds());
     const CFrameRateCounter::Text caption = counter_.Caption();
     os::Rect rect = kTextRect;
     font_->DrawTextA(sprite, caption.CStr(), -1, &rect, 0, kWhite);
 }
 
-void CD3DDrawFPS::SyncFromEditor(CSynthEditor& /*editor*/) {
-    shown_ = plugin_ != nullptr && plugin_->Settings()->showDebugPane;
+void CD3DDrawFPS::SyncFromEditor(const CSynthEditor& /*editor*/) {
+    shown_ = settings_.showDebugPane;
 }
 
 void CD3DDrawFPS::ReleaseResources() {

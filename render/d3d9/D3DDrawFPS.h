@@ -11,11 +11,14 @@
 #include "render/FrameRateCounter.h"
 
 class CD3DFont;
-class CVstPlugin;
+class CPerformanceTimer;
+class CSettings;
 
 class CD3DDrawFPS : public CD3DComponent, public CEditorListener {
 public:
-    explicit CD3DDrawFPS(CVstPlugin* plugin);
+    // Shown while the settings' debug-pane flag is set; counts frames by
+    // the timer.
+    CD3DDrawFPS(const CSettings& settings, CPerformanceTimer& timer);
     ~CD3DDrawFPS() override;
 
     // False when the font cannot be created (the renderer reports it).
@@ -23,10 +26,11 @@ public:
     void Draw2D(CSpriteBatch* sprite) override;
     void Render3D(IDirect3DDevice9* /*device*/) override {}
     void ReleaseResources() override;
-    void SyncFromEditor(CSynthEditor& editor) override;
+    void SyncFromEditor(const CSynthEditor& editor) override;
 
 private:
-    CVstPlugin* plugin_;
+    const CSettings& settings_;
+    CPerformanceTimer& timer_;
     std::unique_ptr<CD3DFont> font_;
     CFrameRateCounter counter_;
     bool shown_ = false;

@@ -17,8 +17,7 @@ constexpr uint32_t kUntinted = 0xFFFFFFFFu;
 
 }  // namespace
 
-CD3DDrawImage::CD3DDrawImage(CVstPlugin* plugin, std::string path)
-    : plugin_(plugin), path_(std::move(path)) {}
+CD3DDrawImage::CD3DDrawImage(std::string path) : path_(std::move(path)) {}
 
 CD3DDrawImage::~CD3DDrawImage() = default;
 

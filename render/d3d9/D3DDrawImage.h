@@ -13,11 +13,10 @@
 #include "render/d3d9/ComPtr.h"
 
 struct IDirect3DTexture9;
-class CVstPlugin;
 
 class CD3DDrawImage : public CD3DComponent {
 public:
-    CD3DDrawImage(CVstPlugin* plugin, std::string path);
+    explicit CD3DDrawImage(std::string path);
     ~CD3DDrawImage() override;
 
     // Loads the file; false, after reporting it, when it is missing, empty,
@@ -33,7 +32,6 @@ public:
     bool Loaded() const { return static_cast<bool>(texture_); }
 
 private:
-    CVstPlugin* plugin_;
     ComPtr<IDirect3DTexture9> texture_;
     std::string path_;
     Vector3 position_;

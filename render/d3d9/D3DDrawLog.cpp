@@ -16,7 +16,7 @@ constexpr int32_t kSlotHeight = 16;
 
 }  // namespace
 
-CD3DDrawLog::CD3DDrawLog(CVstPlugin* plugin) : plugin_(plugin) {
+CD3DDrawLog::CD3DDrawLog() {
     if (ErrorSystem* errors = ErrorSystem::Instance()) {
         errors->AddListener(this);
         listening_ = true;
@@ -54,8 +54,8 @@ void CD3DDrawLog::Draw2D(CSpriteBatch* sprite) {
     }
 }
 
-void CD3DDrawLog::SyncFromEditor(CSynthEditor& editor) {
-    shown_ = editor.Flag(kFlagLogShown);
+void CD3DDrawLog::SyncFromEditor(const CSynthEditor& editor) {
+    shown_ = editor.State().Flag(kFlagLogShown);
 }
 
 void CD3DDrawLog::ReleaseResources() {

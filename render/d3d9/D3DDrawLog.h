@@ -17,12 +17,11 @@
 #include "render/LogLineRing.h"
 
 class CD3DFont;
-class CVstPlugin;
 
 class CD3DDrawLog : public CD3DComponent, public CLogListener, public CEditorListener {
 public:
     // Registers with the error system.
-    explicit CD3DDrawLog(CVstPlugin* plugin);
+    CD3DDrawLog();
     ~CD3DDrawLog() override;
 
     // Any thread, under the error system's lock.
@@ -35,12 +34,11 @@ public:
     void Render3D(IDirect3DDevice9* /*device*/) override {}
     // Unregisters from the error system and frees the font.
     void ReleaseResources() override;
-    void SyncFromEditor(CSynthEditor& editor) override;
+    void SyncFromEditor(const CSynthEditor& editor) override;
 
 private:
     void StopListening();
 
-    CVstPlugin* plugin_;
     std::unique_ptr<CD3DFont> font_;
     uint32_t colour_ = 0xFFFFFFFFu;
     CLogLineRing ring_;

@@ -6,8 +6,6 @@
 #include "analysis/Statistics.h"
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
-#include "params/Settings.h"
-#include "plugin/VstPlugin.h"
 #include "render/MeterBars.h"
 #include "render/MeterTexture.h"
 #include "render/Vector3.h"
@@ -29,7 +27,7 @@ void DrawBar(CSpriteBatch* sprite, IDirect3DTexture9* texture, const MeterBar& b
 
 }  // namespace
 
-CD3DDrawMeter::CD3DDrawMeter(CVstPlugin* plugin) : plugin_(plugin) {}
+CD3DDrawMeter::CD3DDrawMeter(CStatistics& statistics) : statistics_(statistics) {}
 
 CD3DDrawMeter::~CD3DDrawMeter() = default;
 
@@ -52,16 +50,16 @@ bool CD3DDrawMeter::Init(IDirect3DDevice9* device, int32_t width, int32_t height
 }
 
 void CD3DDrawMeter::Draw2D(CSpriteBatch* sprite) {
-    if (!shown_ || !texture_ || sprite == nullptr || plugin_ == nullptr) return;
+    if (!shown_ || !texture_ || sprite == nullptr) return;
     // Read under the statistics lock, drawn after it is released.
-    const CStatistics::Figures figures = plugin_->Settings()->Statistics().Read();
+    const CStatistics::Figures figures = statistics_.Read();
     const MeterBars bars = MeterBarsOf(figures.blockPeak, figures.blockRms);
     DrawBar(sprite, texture_.Get(), bars.peak);
     DrawBar(sprite, texture_.Get(), bars.rms);
 }
 
-void CD3DDrawMeter::SyncFromEditor(CSynthEditor& editor) {
-    shown_ = editor.Flag(kFlagMeter);
+void CD3DDrawMeter::SyncFromEditor(const CSynthEditor& editor) {
+    shown_ = editor.State().Flag(kFlagMeter);
 }
 
 void CD3DDrawMeter::ReleaseResources() {

@@ -12,11 +12,12 @@
 
 struct IDirect3DTexture9;
 class CSpectrumStore;
-class CVstPlugin;
+class CStatistics;
 
 class CD3DDrawMeter : public CD3DComponent, public CEditorListener {
 public:
-    explicit CD3DDrawMeter(CVstPlugin* plugin);
+    // Draws the block peak and RMS of the statistics.
+    explicit CD3DDrawMeter(CStatistics& statistics);
     ~CD3DDrawMeter() override;
 
     // Given by the editor like the other components'; the meter reads the
@@ -27,10 +28,10 @@ public:
     void Draw2D(CSpriteBatch* sprite) override;
     void Render3D(IDirect3DDevice9* /*device*/) override {}
     void ReleaseResources() override;
-    void SyncFromEditor(CSynthEditor& editor) override;
+    void SyncFromEditor(const CSynthEditor& editor) override;
 
 private:
-    CVstPlugin* plugin_;
+    CStatistics& statistics_;
     ComPtr<IDirect3DTexture9> texture_;
     int32_t width_ = 0;
     int32_t height_ = 0;

@@ -66,8 +66,9 @@ bool Fill(Buffer* buffer, const void* data, size_t bytes) {
 
 }  // namespace
 
-CD3DDrawWaterGraph::CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer)
-    : settings_(settings), timer_(timer), navigation_(timer.GetMilliseconds()) {}
+CD3DDrawWaterGraph::CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer,
+                                       CD3DCamera& camera)
+    : settings_(settings), timer_(timer), camera_(camera) {}
 
 CD3DDrawWaterGraph::~CD3DDrawWaterGraph() = default;
 
@@ -313,20 +314,20 @@ void CD3DDrawWaterGraph::ReleaseResources() {
     levelTexture_.Reset();
 }
 
-void CD3DDrawWaterGraph::SyncFromEditor(CSynthEditor& editor) {
-    CParamControl* axis = editor.ControlsParameter(kParamAxis);
-    display_.labelsShown = editor.Flag(kFlagLabels);
-    display_.frozen = editor.Flag(kFlagFreeze);
-    display_.peaksShown = editor.Flag(kFlagPeakHold);
-    display_.hidden = editor.Flag(kFlag2dView);
-    display_.frequencyLabelsShown = editor.Flag(kFlagFrequenciesInHertz);
+void CD3DDrawWaterGraph::SyncFromEditor(const CSynthEditor& editor) {
+    const CEditorState& state = editor.State();
+    const CParamControl* axis = editor.ControlsParameter(kParamAxis);
+    display_.labelsShown = state.Flag(kFlagLabels);
+    display_.frozen = state.Flag(kFlagFreeze);
+    display_.peaksShown = state.Flag(kFlagPeakHold);
+    display_.hidden = state.Flag(kFlag2dView);
+    display_.frequencyLabelsShown = state.Flag(kFlagFrequenciesInHertz);
     for (int trace = 0; trace < CSpectrumStore::kReferenceCount; ++trace) {
         display_.referencesShown[trace] =
-            editor.Flag(static_cast<DisplayFlag>(kFlagReferenceA + trace));
+            state.Flag(static_cast<DisplayFlag>(kFlagReferenceA + trace));
     }
     if (axis != nullptr) {
         display_.axisDepthPercent = static_cast<int>(axis->Value());
         display_.axisShown = axis->IsEnabled();
     }
-    navigation_.Step(editor, settings_.controlSensitivity, camera_, timer_.GetMilliseconds());
 }

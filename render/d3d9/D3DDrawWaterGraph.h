@@ -11,7 +11,6 @@
 #include <memory>
 #include <vector>
 
-#include "editor/CameraNavigation.h"
 #include "editor/EditorListener.h"
 #include "render/D3DCamera.h"
 #include "render/D3DComponent.h"
@@ -45,7 +44,9 @@ struct WaterfallDisplayState {
 
 class CD3DDrawWaterGraph : public CD3DComponent, public CEditorListener {
 public:
-    CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer);
+    // camera: the scene camera, which outlives the component; Init puts it
+    // at the Reset preset and each frame builds its view.
+    CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer, CD3DCamera& camera);
     ~CD3DDrawWaterGraph() override;
 
     // The store the editor created; set before Init, which initialises it.
@@ -59,10 +60,8 @@ public:
     void OnDeviceLost() override;
     bool OnDeviceReset(IDirect3DDevice9* device) override;
 
-    // Copies the display flags and the "Axis" parameter, runs the camera
-    // navigation step (mouse drag, wheel and held keys move the camera
-    // parameters) and points the camera where those parameters say.
-    void SyncFromEditor(CSynthEditor& editor) override;
+    // Copies the display flags and the "Axis" parameter.
+    void SyncFromEditor(const CSynthEditor& editor) override;
 
     void SetDisplayState(const WaterfallDisplayState& state) { display_ = state; }
     const WaterfallDisplayState& DisplayState() const { return display_; }
@@ -97,8 +96,7 @@ private:
     std::unique_ptr<CD3DSphereRows> spheres_;
     Matrix4 view_ = IdentityMatrix();
     Matrix4 projection_ = IdentityMatrix();
-    CD3DCamera camera_;
-    CCameraNavigation navigation_;
+    CD3DCamera& camera_;
     std::unique_ptr<CD3DBillboard> billboard_;
     std::unique_ptr<CWaterfallAxes> axes_;
     std::unique_ptr<CD3DLines3D> lines_;

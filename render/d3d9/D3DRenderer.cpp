@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "diag/Log.h"
+#include "editor/EditorLayout.h"
 #include "editor/SynthEditor.h"
 #include "render/d3d9/ComPtr.h"
 #include "render/d3d9/SpriteBatch.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr char kLogSource[] = "D3DRenderer";
 
-constexpr int32_t kViewWidth = 900;
-constexpr int32_t kViewHeight = 400;
 constexpr D3DCOLOR kOpaqueBlack = 0xFF000000;
 
 struct DeviceTry {
@@ -92,8 +91,8 @@ void CD3DRenderer::SetTestHooks(TestHooks hooks) {
 }
 
 bool CD3DRenderer::Setup(os::WindowHandle window) {
-    width_ = kViewWidth;
-    height_ = kViewHeight;
+    width_ = kEditorLayout.viewWidth;
+    height_ = kEditorLayout.viewHeight;
     devices_ = std::make_unique<Devices>();
     if (!hooks_.failDirect3DObject) devices_->direct3D = ComPtr<IDirect3D9>(Direct3DCreate9(32));
     if (!devices_->direct3D) {
@@ -165,8 +164,8 @@ void CD3DRenderer::AddComponent(CD3DComponent* component) {
     }
 }
 
-void CD3DRenderer::SyncFromEditor(CSynthEditor& editor) {
-    fillMode_ = editor.Fill();
+void CD3DRenderer::SyncFromEditor(const CSynthEditor& editor) {
+    fillMode_ = editor.State().Fill();
 }
 
 bool CD3DRenderer::RenderFrame() {

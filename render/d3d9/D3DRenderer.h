@@ -48,7 +48,7 @@ public:
     // true at once without drawing.
     bool RenderFrame();
     // Takes the fill mode chosen on the controls dialog.
-    void SyncFromEditor(CSynthEditor& editor) override;
+    void SyncFromEditor(const CSynthEditor& editor) override;
 
     // For the settings dialog's Apply, which calls OnSettingsApplied on each.
     const ComponentList& Components() const { return components_; }

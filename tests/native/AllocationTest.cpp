@@ -68,9 +68,7 @@ protected:
         effect_->dispatcher(effect_, effEditClose, 0, 0, nullptr, 0.0f);
         effect_->dispatcher(effect_, effClose, 0, 0, nullptr, 0.0f);
     }
-    CSynthEditor& Editor() {
-        return *static_cast<CVstPlugin*>(effect_->object)->Engine()->Editor();
-    }
+    CSynthEditor& Editor() { return *static_cast<CVstPlugin*>(effect_->object)->Editor(); }
 
     DiagnosticsCapture capture_;
     CHostCallRecorder host_;
@@ -91,10 +89,10 @@ TEST_F(AudioThreadAllocations, NoneWhileProcessingAndAnalysing) {
 
     const int allocations = AllocationsDuring([&] {
         for (int call = 0; call < 40; ++call) effect_->processReplacing(effect_, in, out, 512);
-        Editor().SetFlag(kFlagToneOn, true);
+        Editor().State().Generator().SetMode(kGeneratorTone);
         for (int call = 0; call < 40; ++call) effect_->processReplacing(effect_, in, out, 512);
-        Editor().SetFlag(kFlagToneOn, false);
-        Editor().SetFlag(kFlagNoiseOn, true);
+        Editor().State().Generator().SetMode(kGeneratorOff);
+        Editor().State().Generator().SetMode(kGeneratorNoise);
         // Larger than announced: served in pieces.
         for (int call = 0; call < 30; ++call)
             effect_->processDoubleReplacing(effect_, inD, outD, 700);

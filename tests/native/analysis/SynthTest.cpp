@@ -27,7 +27,7 @@ protected:
         Dispatch(effSetBlockSize, 0, 16384);
     }
 
-    CSynthEditor& Editor() { return *Engine().Editor(); }
+    CSynthEditor& Editor() { return *Plugin().Editor(); }
 
     // Processes frames of a constant signal; returns the outputs.
     Channels<double> Process(int frames, double left = 0.25, double right = -0.5) {
@@ -98,7 +98,7 @@ TEST_F(SynthTest, ResultDoesNotDependOnHowTheHostCutsItsBlocks) {
 
 TEST_F(SynthTest, ToneReplacesBothOutputsWithOneSine) {
     OpenEditor();
-    Editor().SetFlag(kFlagToneOn, true);
+    Editor().State().Generator().SetMode(kGeneratorTone);
     const int64_t start = CSynth::SampleCounter();
     const auto out = Process(512);
     for (int i = 0; i < 512; ++i) {
@@ -112,7 +112,7 @@ TEST_F(SynthTest, ToneReplacesBothOutputsWithOneSine) {
 
 TEST_F(SynthTest, NoiseIsIndependentPerChannelAndInRange) {
     OpenEditor();
-    Editor().SetFlag(kFlagNoiseOn, true);
+    Editor().State().Generator().SetMode(kGeneratorNoise);
     const auto out = Process(4096);
     EXPECT_NE(out[0], out[1]);
     for (int channel = 0; channel < 2; ++channel) {
@@ -124,8 +124,7 @@ TEST_F(SynthTest, NoiseIsIndependentPerChannelAndInRange) {
 }
 
 TEST_F(SynthTest, GeneratorHasNoEffectWhileTheEditorIsClosed) {
-    Editor().SetFlag(kFlagToneOn, true);
-    Editor().SetFlag(kFlagNoiseOn, true);
+    Editor().State().Generator().SetMode(kGeneratorNoise);
     const auto out = Process(256, 0.25, -0.5);
     EXPECT_EQ(out[0], std::vector<double>(256, 0.25));
     EXPECT_EQ(out[1], std::vector<double>(256, -0.5));
@@ -133,7 +132,7 @@ TEST_F(SynthTest, GeneratorHasNoEffectWhileTheEditorIsClosed) {
 
 TEST_F(SynthTest, EachCallTakesTheCurrentFrequency) {
     OpenEditor();
-    Editor().SetFlag(kFlagToneOn, true);
+    Editor().State().Generator().SetMode(kGeneratorTone);
     Process(100);
     Editor().ControlsParameter(kParamFrequency)->SetValue(2000);
     const int64_t start = CSynth::SampleCounter();
@@ -146,7 +145,7 @@ TEST_F(SynthTest, EachCallTakesTheCurrentFrequency) {
 
 TEST_F(SynthTest, ToneKeepsItsPhaseAcrossSecondBoundaries) {
     OpenEditor();
-    Editor().SetFlag(kFlagToneOn, true);
+    Editor().State().Generator().SetMode(kGeneratorTone);
     const int64_t start = CSynth::SampleCounter();
     const auto out = Process(44100 + 500);
     const double w = 2.0 * 3.141592653589793 / 44100.0;
@@ -164,7 +163,7 @@ TEST_F(SynthTest, ToneKeepsItsPhaseAcrossSecondBoundaries) {
 // changes it between two calls.
 TEST_F(SynthTest, FrequencyChangeClearsTheAnalysisFrame) {
     OpenEditor();
-    Editor().SetFlag(kFlagToneOn, true);
+    Editor().State().Generator().SetMode(kGeneratorTone);
     auto frameIsSilent = [this] {
         const double* frame = Engine().Analyser().Frame();
         return std::all_of(frame, frame + CFFT::kSize, [](double x) { return x == 0.0; });

@@ -49,8 +49,8 @@ protected:
 
     ParamList controls_;
     CD3DCamera camera_;
-    CSynthEditor::NavigationState state_;
-    CCameraNavigation::KeyHeld keys_{};
+    NavigationState state_;
+    KeyHeldFlags keys_{};
     CCameraNavigation navigation_;
 };
 

@@ -13,6 +13,7 @@
 #include "editor/EditorListener.h"
 #include "editor/EditorWindows.h"
 #include "os/Dialog.h"
+#include "resources/resource.h"
 #include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/PluginFixture.h"
 
@@ -78,7 +79,7 @@ private:
 
 class CountingListener final : public CEditorListener {
 public:
-    void SyncFromEditor(CSynthEditor&) override { ++syncs; }
+    void SyncFromEditor(const CSynthEditor&) override { ++syncs; }
     int syncs = 0;
 };
 
@@ -101,7 +102,7 @@ protected:
     }
 
     static void SetClockMs(int64_t ms) { os::testing::SetPerformanceCounter(ms * 1000000); }
-    CSynthEditor& Editor() { return *Plugin().Engine()->Editor(); }
+    CSynthEditor& Editor() { return *Plugin().Editor(); }
     void Open() { Dispatch(effEditOpen, 0, 0, &parent_); }
     std::string Text(int id) { return os::testing::DialogItemText(Editor().ControlsDialog(), id); }
     bool Shown(int id) { return os::testing::DialogItemEnabled(Editor().ControlsDialog(), -id); }
@@ -176,18 +177,46 @@ TEST_F(SynthEditorTest, EveryFrameSyncsRendererAndStoreThenPacesEveryFourSeconds
     EXPECT_EQ(renderer_.syncs, 284);
     EXPECT_EQ(gWindows.renderedFrames, 284);
     EXPECT_EQ(gWindows.timerPeriods, std::vector<int32_t>{15});
-    EXPECT_EQ(Editor().FramePeriodMs(), 15);
+    EXPECT_EQ(Editor().FrameLoop().FramePeriodMs(), 15);
     // One frame in the next window is far too slow: straight to 1000 / 60.
     SetClockMs(8000);
     Editor().OnFrame(false);
     EXPECT_EQ(gWindows.timerPeriods.back(), 16);
 }
 
+// Records the camera depth that a component would see in its sync.
+class CameraWatcher final : public CEditorListener {
+public:
+    void SyncFromEditor(const CSynthEditor& editor) override {
+        seenZ = editor.ControlsParameter(kParamCameraZ)->Value();
+    }
+    float seenZ = -1.0f;
+};
+
+TEST_F(SynthEditorTest, HeldKeysMoveTheCameraBeforeTheComponentsSyncAndOnlyOverAScene) {
+    CameraWatcher watcher;
+    gWindows.rendererListener = &watcher;
+    Open();
+    Editor().State().KeyHeld()[kActionForward] = 1;
+    SetClockMs(50);
+    Editor().OnFrame(false);
+    const float z = Editor().ControlsParameter(kParamCameraZ)->Value();
+    EXPECT_GT(z, 0.0f) << "forward along the look axis";
+    EXPECT_EQ(watcher.seenZ, z);
+    Dispatch(effEditClose);
+
+    gWindows.failStep = "renderer";
+    Open();
+    SetClockMs(100);
+    Editor().OnFrame(false);
+    EXPECT_EQ(Editor().ControlsParameter(kParamCameraZ)->Value(), z) << "no view, no camera";
+}
+
 TEST_F(SynthEditorTest, PollingTakesTheFirstBindingOfEachHeldKey) {
     Open();
     gWindows.keysDown = {'A', 'E'};
     Editor().OnFrame(true);
-    const auto& held = Editor().KeyHeld();
+    const auto& held = Editor().State().KeyHeld();
     EXPECT_EQ(held[kActionMoveLeft], 1);
     EXPECT_EQ(held[kActionRotateLeft], 0) << "A's first binding is Move Left";
     EXPECT_EQ(held[kActionRotateRight], 1);
@@ -200,18 +229,20 @@ TEST_F(SynthEditorTest, PollingTakesTheFirstBindingOfEachHeldKey) {
 
 TEST_F(SynthEditorTest, ShowingTheWindowsResetsTheCameraAndHidesTheDebugPane) {
     Open();
-    EXPECT_EQ(gWindows.commands, std::vector<int>{1005});
-    EXPECT_FALSE(Shown(1053));
-    EXPECT_TRUE(Shown(1082));
-    EXPECT_EQ(Text(1082).rfind("To navigate move the mouse over the 3D view above, then:\n", 0),
-              0u);
-    EXPECT_TRUE(Editor().OnSettingsCommand(1100));
-    EXPECT_TRUE(Shown(1053));
-    EXPECT_FALSE(Shown(1082));
+    EXPECT_EQ(gWindows.commands, std::vector<int>{IDC_PRESET_RESET});
+    EXPECT_FALSE(Shown(IDC_GENERATOR));
+    EXPECT_TRUE(Shown(IDC_HELP_TEXT));
+    EXPECT_EQ(
+        Text(IDC_HELP_TEXT).rfind("To navigate move the mouse over the 3D view above, then:\n", 0),
+        0u);
+    EXPECT_TRUE(Editor().SettingsCommands().OnCommand(IDC_SHOW_DEBUG_PANE));
+    EXPECT_TRUE(Shown(IDC_GENERATOR));
+    EXPECT_FALSE(Shown(IDC_HELP_TEXT));
     EXPECT_TRUE(Plugin().Settings()->showDebugPane);
     Dispatch(effEditClose);
     Open();
-    EXPECT_FALSE(Editor().GetToggleState(1100)) << "flag and hidden pane agree after a reopen";
+    EXPECT_FALSE(Editor().PanelCommands().GetToggleState(1100))
+        << "flag and hidden pane agree after a reopen";
     EXPECT_FALSE(Plugin().Settings()->showDebugPane);
 }
 
@@ -220,60 +251,62 @@ TEST_F(SynthEditorTest, GeneratorAndRenderModeCycleThroughTheirCaptions) {
     const char* generator[] = {"Noise", "Tone", "Off"};
     const char* fill[] = {"Wireframe", "Points", "Solid"};
     for (int press = 0; press < 3; ++press) {
-        ASSERT_TRUE(Editor().OnControlsCommand(1053));
-        ASSERT_TRUE(Editor().OnControlsCommand(1001));
-        EXPECT_EQ(Text(1053), generator[press]);
-        EXPECT_EQ(Text(1001), fill[press]);
-        EXPECT_EQ(Editor().Flag(kFlagNoiseOn), press == 0);
-        EXPECT_EQ(Editor().Flag(kFlagToneOn), press == 1);
+        ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_GENERATOR));
+        ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_RENDER_MODE));
+        EXPECT_EQ(Text(IDC_GENERATOR), generator[press]);
+        EXPECT_EQ(Text(IDC_RENDER_MODE), fill[press]);
+        EXPECT_EQ(Editor().State().Generator().NoiseOn(), press == 0);
+        EXPECT_EQ(Editor().State().Generator().ToneOn(), press == 1);
     }
-    EXPECT_EQ(Editor().Fill(), kFillSolid);
-    EXPECT_FALSE(Editor().OnControlsCommand(1999)) << "no parameter claims it";
+    EXPECT_EQ(Editor().State().Fill(), kFillSolid);
+    EXPECT_FALSE(Editor().PanelCommands().OnCommand(1999)) << "no parameter claims it";
 }
 
 TEST_F(SynthEditorTest, ReopenedPanelShowsTheModesThatOutlivedTheOldOne) {
     Open();
-    ASSERT_TRUE(Editor().OnControlsCommand(1053));
-    ASSERT_TRUE(Editor().OnControlsCommand(1001));
-    ASSERT_TRUE(Editor().OnControlsCommand(1058));  // store User 2
+    ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_GENERATOR));
+    ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_RENDER_MODE));
+    ASSERT_TRUE(Editor().PanelCommands().OnCommand(IDC_USER_STORE_2));  // store User 2
     Dispatch(effEditClose);
     Open();
-    EXPECT_EQ(Text(1053), "Noise") << "a running generator must not read Off";
-    EXPECT_EQ(Text(1001), "Wireframe");
-    EXPECT_TRUE(Editor().Flag(kFlagNoiseOn));
+    EXPECT_EQ(Text(IDC_GENERATOR), "Noise") << "a running generator must not read Off";
+    EXPECT_EQ(Text(IDC_RENDER_MODE), "Wireframe");
+    EXPECT_TRUE(Editor().State().Generator().NoiseOn());
 }
 
 TEST_F(SynthEditorTest, UnknownToggleIsReportedAndDrawnOff) {
-    EXPECT_FALSE(Editor().GetToggleState(1001));
+    EXPECT_FALSE(Editor().PanelCommands().GetToggleState(IDC_RENDER_MODE));
     EXPECT_TRUE(ErrorContains("Unknown enum"));
 }
 
 TEST_F(SynthEditorTest, PresetsAreClampedOrWrappedByTheirParameters) {
     Open();
-    Editor().RecallCameraPreset(CameraPreset{5000.0f, -5000.0f, 1.0f, 400.0f, -10.0f});
+    Editor().PanelCommands().RecallCameraPreset(
+        CameraPreset{5000.0f, -5000.0f, 1.0f, 400.0f, -10.0f});
     auto value = [this](int index) { return Editor().ControlsParameter(index)->Value(); };
     EXPECT_EQ(value(kParamCameraX), 999.0f);
     EXPECT_EQ(value(kParamCameraY), -999.0f);
     EXPECT_EQ(value(kParamYaw), 40.0f);
     EXPECT_EQ(value(kParamPitch), 350.0f);
-    EXPECT_FALSE(os::testing::DialogItemEnabled(Editor().ControlsDialog(), 1064) &&
-                 os::testing::DialogItemTextWrites(Editor().ControlsDialog(), 1064) > 0);
-    Editor().StoreUserPreset(3);
-    EXPECT_TRUE(os::testing::DialogItemEnabled(Editor().ControlsDialog(), 1064));
-    Editor().OnControlsCommand(1005);
-    Editor().RecallUserPreset(3);
+    EXPECT_FALSE(os::testing::DialogItemEnabled(Editor().ControlsDialog(), IDC_USER_RECALL_4) &&
+                 os::testing::DialogItemTextWrites(Editor().ControlsDialog(), IDC_USER_RECALL_4) >
+                     0);
+    Editor().PanelCommands().StoreUserPreset(3);
+    EXPECT_TRUE(os::testing::DialogItemEnabled(Editor().ControlsDialog(), IDC_USER_RECALL_4));
+    Editor().PanelCommands().OnCommand(IDC_PRESET_RESET);
+    Editor().PanelCommands().RecallUserPreset(3);
     EXPECT_EQ(value(kParamCameraX), 999.0f);
 }
 
 TEST_F(SynthEditorTest, SettingsLoadAndApplyThroughTheirParameters) {
     Open();
     CSettings& settings = *Plugin().Settings();
-    Editor().LoadSettings();
+    Editor().SettingsCommands().Load();
     ParamList& parameters = Editor().SettingsParameters();
     EXPECT_EQ(parameters[kSettingSmoothing]->Value(), 11.0f) << "0.11 x 100 is the maximum";
     EXPECT_EQ(parameters[kSettingBallistics]->Value(), 10.0f);
     EXPECT_EQ(parameters[kSettingRotateRightKey]->Value(), 'E');
-    Editor().OnSettingsCommand(1081);
+    Editor().SettingsCommands().OnCommand(IDC_SETTINGS_APPLY);
     EXPECT_EQ(settings.levelFallPerBlock.load(), 1.0f) << "\"off\" falls at once";
     EXPECT_FLOAT_EQ(settings.peakFallPerSecond.load(), 0.1f);
 
@@ -282,13 +315,13 @@ TEST_F(SynthEditorTest, SettingsLoadAndApplyThroughTheirParameters) {
     parameters[kSettingMaxFps]->SetValue(20.0f);
     parameters[kSettingRotateLeftKey]->SetValue('Q');
     parameters[kSettingMoveBackKey]->SetValue('Z');
-    Editor().OnSettingsCommand(1065);  // Close applies too
+    Editor().SettingsCommands().OnCommand(IDC_SETTINGS_CLOSE);  // Close applies too
     EXPECT_EQ(settings.peakFallPerSecond.load(), 10.0f);
     EXPECT_FLOAT_EQ(settings.levelFallPerBlock.load(), 0.05f);
     EXPECT_EQ(settings.maxFrameRate, 20);
-    EXPECT_EQ(Editor().FindKeyBinding('Q')->action, kActionRotateLeft);
-    EXPECT_EQ(Editor().FindKeyBinding('Z')->action, kActionBack);
-    EXPECT_EQ(Editor().FindKeyBinding('S'), nullptr);
+    EXPECT_EQ(Editor().State().FindKeyBinding('Q')->action, kActionRotateLeft);
+    EXPECT_EQ(Editor().State().FindKeyBinding('Z')->action, kActionBack);
+    EXPECT_EQ(Editor().State().FindKeyBinding('S'), nullptr);
 }
 
 }  // namespace

@@ -10,7 +10,8 @@
 #include <thread>
 
 #include "diag/ErrorSystem.h"
-#include "plugin/AudioEffect.h"
+#include "params/ParameterAutomation.h"
+#include "resources/resource.h"
 #include "tests/native/support/DiagnosticsCapture.h"
 #include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/LogCapture.h"
@@ -18,22 +19,24 @@
 namespace {
 
 // Records what a parameter tells the host.
-class RecordingEffect : public AudioEffect {
+class RecordingEffect : public CParameterAutomation {
 public:
-    RecordingEffect() : AudioEffect(nullptr, 1, 1) {}
-    void processReplacing(float**, float**, VstInt32) override {}
-    void setParameterAutomated(VstInt32 index, float value) override {
-        automated.push_back({index, value});
-    }
-    std::vector<std::pair<VstInt32, float>> automated;
+    void Automate(int index, float value) override { automated.push_back({index, value}); }
+    void BeginEdit(int index) override { edits.push_back(index); }
+    void EndEdit(int index) override { edits.push_back(-index); }
+    std::vector<std::pair<int, float>> automated;
+    std::vector<int> edits;  // begin as the index, end as its negative
 };
 
 // minimum, maximum, step, default, controls, decimals, host index, wraps,
 // has maximum text
-constexpr ParamSpec kCameraX{-999, 999, 10, 0, 1021, 1022, 1023, 2, 0, false, false};
-constexpr ParamSpec kYaw{0, 360, 1, 0, 1018, 1019, 1020, 0, 3, true, false};
-constexpr ParamSpec kHold{0, 5100, 100, 500, 1044, 1045, 1046, 0, 7, false, true};
-constexpr ParamSpec kSmoothing{1, 11, 1, 11, 1072, 1073, 1074, 0, 2, false, true};
+constexpr ParamSpec kCameraX{-999,     999, 10, 0,     IDC_X_VALUE, IDC_X_DOWN,
+                             IDC_X_UP, 2,   0,  false, false};
+constexpr ParamSpec kYaw{0, 360, 1, 0, IDC_YAW_VALUE, IDC_YAW_DOWN, IDC_YAW_UP, 0, 3, true, false};
+constexpr ParamSpec kHold{0, 5100, 100,   500, IDC_HOLD_VALUE, IDC_HOLD_DOWN, IDC_HOLD_UP,
+                          0, 7,    false, true};
+constexpr ParamSpec kSmoothing{
+    1, 11, 1, 11, IDC_SMOOTHING_VALUE, IDC_SMOOTHING_DOWN, IDC_SMOOTHING_UP, 0, 2, false, true};
 
 class ParamControlTest : public ::testing::Test {
 protected:
@@ -91,7 +94,7 @@ TEST_F(ParamControlTest, ClampingParameterStopsAtItsEnds) {
 TEST_F(ParamControlTest, StepClaimsOnlyItsOwnControls) {
     CParamControl x(kCameraX, &effect_);
     EXPECT_FALSE(x.Step(kCameraX.valueControl));
-    EXPECT_FALSE(x.Step(1018));
+    EXPECT_FALSE(x.Step(IDC_YAW_VALUE));
     EXPECT_EQ(x.Value(), 0.0f);
     EXPECT_TRUE(x.Step(kCameraX.minusControl));
     EXPECT_EQ(x.Value(), -10.0f);
@@ -123,15 +126,21 @@ TEST_F(ParamControlTest, NormalisationCoversTheRangeAndStaysSilentTowardsTheHost
     EXPECT_EQ(x.Value(), -999.0f);
 }
 
-TEST_F(ParamControlTest, UserChangesAreAutomatedOnlyOnceAutomateIsSet) {
+TEST_F(ParamControlTest, UserChangesAndEditsReachTheHostOnlyOnceAutomateIsSet) {
     CParamControl hold(kHold, &effect_);
     hold.SetValue(1000);
+    hold.BeginEdit();
+    hold.EndEdit();
     EXPECT_TRUE(effect_.automated.empty());
+    EXPECT_TRUE(effect_.edits.empty()) << "a settings parameter never brackets a drag";
     hold.SetAutomate(true);
+    hold.BeginEdit();
     hold.SetValue(5100);
+    hold.EndEdit();
     ASSERT_EQ(effect_.automated.size(), 1u);
     EXPECT_EQ(effect_.automated[0].first, 7);
     EXPECT_EQ(effect_.automated[0].second, 1.0f);
+    EXPECT_EQ(effect_.edits, (std::vector<int>{7, -7}));
 }
 
 TEST_F(ParamControlTest, SettingTheCurrentValueDoesNothing) {
@@ -145,7 +154,9 @@ TEST_F(ParamControlTest, SettingTheCurrentValueDoesNothing) {
 }
 
 TEST_F(ParamControlTest, HostAndDialogTexts) {
-    constexpr ParamSpec kRange{-120, 0, 10, -60, 1066, 1068, 1067, 0, 0, false, false};
+    constexpr ParamSpec kRange{
+        -120, 0, 10,    -60,  IDC_RANGE_3D_VALUE, IDC_RANGE_3D_DOWN, IDC_RANGE_3D_UP,
+        0,    0, false, false};
     constexpr ParamSpec kWide{-99999, 99999, 1, -99999, 1, 2, 3, 3, 0, false, false};
     struct TextCase {
         ParamSpec spec;
@@ -179,7 +190,9 @@ TEST_F(ParamControlTest, HostAndDialogTexts) {
 }
 
 TEST_F(ParamControlTest, FormatterDecidesTheDialogTextButNotTheHostText) {
-    constexpr ParamSpec kKey{0, 231, 1, 65, 1082, 1083, 1084, 0, 5, false, false};
+    constexpr ParamSpec kKey{
+        0, 231, 1,     65,   IDC_FORWARD_KEY_VALUE, IDC_FORWARD_KEY_DOWN, IDC_FORWARD_KEY_UP,
+        0, 5,   false, false};
     CParamControl key(kKey, &effect_);
     key.SetFormatter([](float value) { return "key " + std::to_string(static_cast<int>(value)); });
     key.SetDialog(Dialog());

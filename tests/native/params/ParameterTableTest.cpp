@@ -21,7 +21,7 @@ protected:
         Dispatch(opcode, index, 0, text);
         return text;
     }
-    CSynthEditor& Editor() { return *Plugin().Engine()->Editor(); }
+    CSynthEditor& Editor() { return *Plugin().Editor(); }
 };
 
 TEST_F(ParameterTableTest, HostSeesNineNamedParameters) {

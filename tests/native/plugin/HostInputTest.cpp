@@ -63,7 +63,7 @@ protected:
         OpenEditor();
     }
 
-    CSynthEditor& Editor() { return *Engine().Editor(); }
+    CSynthEditor& Editor() { return *Plugin().Editor(); }
 
     void ExpectParameterSane(int index, float sent) {
         const CParamControl& parameter = *Editor().ControlsParameter(index);
@@ -88,10 +88,10 @@ protected:
             << context;
         EXPECT_EQ(std::memcmp(passed[1].data(), input[1].data(), 8192 * sizeof(float)), 0)
             << context;
-        for (DisplayFlag generator : {kFlagToneOn, kFlagNoiseOn}) {
-            Editor().SetFlag(generator, true);
+        for (GeneratorMode generator : {kGeneratorTone, kGeneratorNoise}) {
+            Editor().State().Generator().SetMode(generator);
             const Channels<float> generated = FeedBlocks(effect_, input, {4096, 3});
-            Editor().SetFlag(generator, false);
+            Editor().State().Generator().SetMode(kGeneratorOff);
             for (const std::vector<float>& channel : generated) {
                 for (float sample : channel) {
                     ASSERT_TRUE(std::isfinite(sample) && std::fabs(sample) <= 1.0f)

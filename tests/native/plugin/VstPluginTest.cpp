@@ -219,26 +219,26 @@ TEST_F(VstPluginTest, EditorRectangleIs900By600WithoutWindows) {
 }
 
 TEST_F(VstPluginTest, KeyEventsDriveTheBoundCameraActions) {
-    CSynthEditor& editor = *Plugin().Engine()->Editor();
+    CSynthEditor& editor = *Plugin().Editor();
     EXPECT_EQ(Dispatch(effEditKeyDown, 'w'), 1);
-    EXPECT_EQ(editor.KeyHeld()[kActionForward], 1) << "'w' looks up 'W'";
+    EXPECT_EQ(editor.State().KeyHeld()[kActionForward], 1) << "'w' looks up 'W'";
     EXPECT_EQ(Dispatch(effEditKeyUp, 'W'), 1);
-    EXPECT_EQ(editor.KeyHeld()[kActionForward], 0);
+    EXPECT_EQ(editor.State().KeyHeld()[kActionForward], 0);
 
     EXPECT_EQ(Dispatch(effEditKeyDown, 'a'), 1);
-    EXPECT_EQ(editor.KeyHeld()[kActionMoveLeft], 1) << "the first binding of A wins";
-    EXPECT_EQ(editor.KeyHeld()[kActionRotateLeft], 0);
+    EXPECT_EQ(editor.State().KeyHeld()[kActionMoveLeft], 1) << "the first binding of A wins";
+    EXPECT_EQ(editor.State().KeyHeld()[kActionRotateLeft], 0);
 }
 
 TEST_F(VstPluginTest, UnboundKeysAreAcceptedDownButRefusedUp) {
-    CSynthEditor& editor = *Plugin().Engine()->Editor();
+    CSynthEditor& editor = *Plugin().Editor();
     EXPECT_EQ(Dispatch(effEditKeyDown, 'q'), 1);
     EXPECT_EQ(Dispatch(effEditKeyUp, 'q'), 0);
-    editor.KeyBindings()[0].action = kActionNone;
+    editor.State().KeyBindings()[0].action = kActionNone;
     EXPECT_EQ(Dispatch(effEditKeyDown, 'W'), 1);
     EXPECT_EQ(Dispatch(effEditKeyUp, 'W'), 0);
     EXPECT_EQ(Dispatch(effEditKeyDown, 0xE9), 1) << "characters above 127 are negative";
-    for (uint8_t held : editor.KeyHeld()) EXPECT_EQ(held, 0);
+    for (uint8_t held : editor.State().KeyHeld()) EXPECT_EQ(held, 0);
 }
 
 TEST_F(VstPluginTest, EditorOpenAndCloseLogAndSwitchTheEngine) {

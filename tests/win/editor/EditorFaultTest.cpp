@@ -3,6 +3,7 @@
 // cleanly and opens again.
 #include <fstream>
 
+#include "resources/resource.h"
 #include "tests/win/editor/EditorHost.h"
 
 namespace {
@@ -72,9 +73,9 @@ TEST_F(EditorFaults, RendererSetupFailureKeepsTheDialogsWorking) {
     expectedErrors_ = {"Could not setup direct 3d"};
     EXPECT_TRUE(Editor().SyncList().empty()) << "no components, nothing to draw";
     const float before = Value(0);
-    Click(1023);
+    Click(IDC_X_UP);
     EXPECT_FLOAT_EQ(Value(0), before + 10);
-    Click(1067);
+    Click(IDC_SETTINGS);
     EXPECT_TRUE(IsWindowVisible(SettingsDialog()));
     Pump(100);  // frames keep ticking without a renderer
     CloseEditor();
@@ -84,7 +85,7 @@ TEST_F(EditorFaults, RendererSetupFailureKeepsTheDialogsWorking) {
 TEST_F(EditorFaults, HelpOpensThePageBesideTheModuleOrTheWebAddress) {
     Fail("browser");
     OpenEditor();
-    Click(1068);
+    Click(IDC_HELP_BUTTON);
     const std::string page = CPluginModule::ProgramFolder() + "Data\\html\\vantoscope_help.html";
     const bool shipped = std::ifstream(page).good();
     const std::string expected =

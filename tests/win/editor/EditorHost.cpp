@@ -109,7 +109,7 @@ void EditorHost::Pump(int milliseconds) {
 }
 
 CSynthEditor& EditorHost::Editor(AEffect* effect) {
-    return *static_cast<CVstPlugin*>((effect ? effect : effect_)->object)->Engine()->Editor();
+    return *static_cast<CVstPlugin*>((effect ? effect : effect_)->object)->Editor();
 }
 
 std::string EditorHost::Caption(HWND dialog, int id) {

@@ -88,7 +88,7 @@ protected:
         ASSERT_NE(MainView(), nullptr);
         // Peak labels and the level grid would move with the levels and
         // blur what the surface does; the front edge's frequencies stay.
-        if (Editor().Flag(kFlagLabels)) Press(Controls(), IDC_LABELS);
+        if (Editor().State().Flag(kFlagLabels)) Press(Controls(), IDC_LABELS);
         if (Editor().ControlsParameters()[5]->IsEnabled()) Press(Controls(), IDC_AXIS_TOGGLE);
         audio_ = std::thread([this] { StreamAudio(); });
     }
@@ -291,14 +291,14 @@ TEST_F(EditorPicture, WaterfallRidgesFreezePeaksAndWireframe) {
     Press(Controls(), IDC_PEAKS);
 
     Press(Controls(), IDC_RENDER_MODE);
-    ASSERT_EQ(Editor().Fill(), kFillWireframe);
+    ASSERT_EQ(Editor().State().Fill(), kFillWireframe);
     WaitFrames(2);
     const CapturedImage wire = Frame("editor-wireframe.png");
     EXPECT_GT(Sum(ChangedPerColumn(held, wire), 0, kViewWidth), 20000)
         << "wireframe shows the background between the lines";
     Press(Controls(), IDC_RENDER_MODE);
     Press(Controls(), IDC_RENDER_MODE);
-    ASSERT_EQ(Editor().Fill(), kFillSolid);
+    ASSERT_EQ(Editor().State().Fill(), kFillSolid);
 
     // Thawed, the two tones rise left and right of the 1 kHz ridge.
     Press(Controls(), IDC_FREEZE);
@@ -317,7 +317,7 @@ TEST_F(EditorPicture, WaterfallRidgesFreezePeaksAndWireframe) {
 
 TEST_F(EditorPicture, BarGraphRaisesTheBandsOfTheTone) {
     Press(Controls(), IDC_2D_VIEW);
-    ASSERT_TRUE(Editor().Flag(kFlag2dView));
+    ASSERT_TRUE(Editor().State().Flag(kFlag2dView));
     Play(1000.0, 0.0f);
     Settle(2);
     const CapturedImage silent = Frame("editor-2d-silence.png");
@@ -356,7 +356,7 @@ TEST_F(EditorPicture, MeterFpsTextAndLogAppearOnlyWhenShown) {
     Settle(3);
     const CapturedImage meterOff = Frame("editor-meter-off.png");
     Press(Controls(), IDC_METER);
-    ASSERT_TRUE(Editor().Flag(kFlagMeter));
+    ASSERT_TRUE(Editor().State().Flag(kFlagMeter));
     WaitFrames(2);
     const CapturedImage meterOn = Frame("editor-meter-full-scale.png");
     EXPECT_GT(CountIn(meterOn, 0, 1, 16, 20, IsRed), 100) << "red at the top of the peak bar";
@@ -391,7 +391,7 @@ TEST_F(EditorPicture, MeterFpsTextAndLogAppearOnlyWhenShown) {
     WaitFrames(2);
     const CapturedImage logHidden = capture_->LastFrame();
     Command(Controls(), IDC_SHOW_LOG);
-    ASSERT_TRUE(Editor().Flag(kFlagLogShown));
+    ASSERT_TRUE(Editor().State().Flag(kFlagLogShown));
     WaitFrames(3);
     const CapturedImage logShown = Frame("editor-log-shown.png");
     EXPECT_EQ(CountIn(logHidden, 0, 0, 450, 384, IsBright), 0);

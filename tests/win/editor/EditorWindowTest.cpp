@@ -2,6 +2,7 @@
 // their places, class sharing, open/close cycles under audio, every control
 // of the panel, the value texts, the settings dialog, the logs, and a
 // picture of the whole editor.
+#include "resources/resource.h"
 #include "tests/win/editor/EditorHost.h"
 #include "tools/host/FrameCapture.h"
 
@@ -184,7 +185,7 @@ TEST_F(EditorWindows, TwentyCyclesUnderAudioLeakNoWindowsGdiObjectsOrMemory) {
     for (int cycle = 0; cycle < 20; ++cycle) {
         OpenEditor();
         ASSERT_NE(MainView(), nullptr) << cycle;
-        for (int id : {1012, 1021, 1044}) {
+        for (int id : {IDC_PITCH_VALUE, IDC_X_VALUE, IDC_HOLD_VALUE}) {
             underlinedFonts.push_back(GetPropA(Item(id), "Should_Underlines"));
             ASSERT_EQ(GetObjectType(underlinedFonts.back()), static_cast<DWORD>(OBJ_FONT));
         }
@@ -215,9 +216,10 @@ protected:
 TEST_F(ControlsPanel, PresetButtonsMoveTheCameraAndTellTheHost) {
     const auto& presets = Settings().CameraPresets();
     EXPECT_FLOAT_EQ(Value(kPitch), presets[CSettings::kReset].pitchDeg) << "open resets the camera";
-    const std::pair<int, int> buttons[] = {{1006, CSettings::kLows},  {1008, CSettings::kHighs},
-                                           {1009, CSettings::kBack},  {1010, CSettings::kRight},
-                                           {1016, CSettings::kAbove}, {1005, CSettings::kReset}};
+    const std::pair<int, int> buttons[] = {
+        {IDC_PRESET_LOWS, CSettings::kLows},   {IDC_PRESET_HIGHS, CSettings::kHighs},
+        {IDC_PRESET_BACK, CSettings::kBack},   {IDC_PRESET_RIGHT, CSettings::kRight},
+        {IDC_PRESET_ABOVE, CSettings::kAbove}, {IDC_PRESET_RESET, CSettings::kReset}};
     for (const auto& [id, preset] : buttons) {
         host_.Clear();
         Click(id);
@@ -228,16 +230,19 @@ TEST_F(ControlsPanel, PresetButtonsMoveTheCameraAndTellTheHost) {
     }
     char x[16];
     std::snprintf(x, sizeof x, "%3.2f", static_cast<double>(presets[CSettings::kReset].x));
-    EXPECT_EQ(Caption(1021), x);
+    EXPECT_EQ(Caption(IDC_X_VALUE), x);
 }
 
 TEST_F(ControlsPanel, MinusAndPlusStepTheirParameterAndShowIt) {
     const struct {
         int minus, plus, parameter;
         float step;
-    } steppers[] = {{1022, 1023, 0, 10},  {1025, 1026, 1, 10},  {1028, 1029, 2, 10},
-                    {1019, 1020, 3, 1},   {1011, 1017, 4, 1},   {1042, 1043, 6, 10},
-                    {1045, 1046, 7, 100}, {1030, 1031, 8, 100}, {1034, 1035, 5, 5}};
+    } steppers[] = {
+        {IDC_X_DOWN, IDC_X_UP, 0, 10},        {IDC_Y_DOWN, IDC_Y_UP, 1, 10},
+        {IDC_Z_DOWN, IDC_Z_UP, 2, 10},        {IDC_YAW_DOWN, IDC_YAW_UP, 3, 1},
+        {IDC_PITCH_DOWN, IDC_PITCH_UP, 4, 1}, {IDC_AVERAGE_DOWN, IDC_AVERAGE_UP, 6, 10},
+        {IDC_HOLD_DOWN, IDC_HOLD_UP, 7, 100}, {IDC_FREQUENCY_DOWN, IDC_FREQUENCY_UP, 8, 100},
+        {IDC_AXIS_DOWN, IDC_AXIS_UP, 5, 5}};
     for (const auto& s : steppers) {
         const float before = Value(s.parameter);
         host_.Clear();
@@ -247,83 +252,87 @@ TEST_F(ControlsPanel, MinusAndPlusStepTheirParameterAndShowIt) {
         Command(Controls(), s.minus);
         EXPECT_FLOAT_EQ(Value(s.parameter), before) << s.minus;
     }
-    Click(1020);
-    EXPECT_EQ(Caption(1018), std::to_string(static_cast<int>(Value(kYaw))));
+    Click(IDC_YAW_UP);
+    EXPECT_EQ(Caption(IDC_YAW_VALUE), std::to_string(static_cast<int>(Value(kYaw))));
 }
 
 TEST_F(ControlsPanel, TogglesFlipTheirFlagsAndModesCycleTheirCaptions) {
-    const std::pair<int, DisplayFlag> toggles[] = {
-        {1002, kFlagFreeze}, {1003, kFlagPeakHold}, {1014, kFlagFrequenciesInHertz},
-        {1054, kFlag2dView}, {1055, kFlagLabels},   {1066, kFlagMeter}};
+    const std::pair<int, DisplayFlag> toggles[] = {{IDC_FREEZE, kFlagFreeze},
+                                                   {IDC_PEAKS, kFlagPeakHold},
+                                                   {IDC_HERTZ, kFlagFrequenciesInHertz},
+                                                   {IDC_2D_VIEW, kFlag2dView},
+                                                   {IDC_LABELS, kFlagLabels},
+                                                   {IDC_METER, kFlagMeter}};
     for (const auto& [id, flag] : toggles) {
-        const bool before = Editor().Flag(flag);
+        const bool before = Editor().State().Flag(flag);
         Click(id);
-        EXPECT_NE(Editor().Flag(flag), before) << id;
+        EXPECT_NE(Editor().State().Flag(flag), before) << id;
         Click(id);
-        EXPECT_EQ(Editor().Flag(flag), before) << id;
+        EXPECT_EQ(Editor().State().Flag(flag), before) << id;
     }
-    Command(Controls(), 1078);
-    EXPECT_TRUE(Editor().Flag(kFlagLogShown));
+    Command(Controls(), IDC_SHOW_LOG);
+    EXPECT_TRUE(Editor().State().Flag(kFlagLogShown));
 
     const char* fills[] = {"Wireframe", "Points", "Solid"};
     for (int press = 0; press < 3; ++press) {
-        Click(1001);
-        EXPECT_EQ(Caption(1001), fills[press]);
-        EXPECT_EQ(Editor().Fill(), (press + 1) % 3);
+        Click(IDC_RENDER_MODE);
+        EXPECT_EQ(Caption(IDC_RENDER_MODE), fills[press]);
+        EXPECT_EQ(Editor().State().Fill(), (press + 1) % 3);
     }
     const char* generators[] = {"Noise", "Tone", "Off"};
     for (int press = 0; press < 3; ++press) {
-        Command(Controls(), 1053);
-        EXPECT_EQ(Caption(1053), generators[press]);
-        EXPECT_EQ(Editor().Flag(kFlagNoiseOn), press == 0);
-        EXPECT_EQ(Editor().Flag(kFlagToneOn), press == 1);
+        Command(Controls(), IDC_GENERATOR);
+        EXPECT_EQ(Caption(IDC_GENERATOR), generators[press]);
+        EXPECT_EQ(Editor().State().Generator().NoiseOn(), press == 0);
+        EXPECT_EQ(Editor().State().Generator().ToneOn(), press == 1);
     }
-    EXPECT_TRUE(IsWindowEnabled(Item(1033))) << "binding leaves the Axis text enabled";
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_AXIS_VALUE))) << "binding leaves the Axis text enabled";
     EXPECT_FALSE(Editor().ControlsParameters()[kAxis]->IsEnabled());
-    Click(1013);
+    Click(IDC_AXIS_TOGGLE);
     EXPECT_TRUE(Editor().ControlsParameters()[kAxis]->IsEnabled());
-    Click(1013);
-    EXPECT_FALSE(IsWindowEnabled(Item(1033)));
-    EXPECT_FALSE(IsWindowEnabled(Item(1035)));
-    EXPECT_EQ(Caption(1077), "Version: 0.81");
-    Click(1065);  // Reset Stats: nothing visible here, but no error either
+    Click(IDC_AXIS_TOGGLE);
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_AXIS_VALUE)));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_AXIS_UP)));
+    EXPECT_EQ(Caption(IDC_VERSION), "Version: 0.81");
+    Click(IDC_RESET_STATS);  // Reset Stats: nothing visible here, but no error either
 }
 
 TEST_F(ControlsPanel, UserPresetsAndReferencesUnlockTheirButtons) {
-    EXPECT_FALSE(IsWindowEnabled(Item(1062)));
-    Click(1023);  // X up
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_USER_RECALL_2)));
+    Click(IDC_X_UP);  // X up
     const float storedX = Value(kCameraX);
-    Click(1058);  // store user preset 2
-    EXPECT_TRUE(IsWindowEnabled(Item(1062)));
-    Click(1005);
+    Click(IDC_USER_STORE_2);  // store user preset 2
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_USER_RECALL_2)));
+    Click(IDC_PRESET_RESET);
     EXPECT_NE(Value(kCameraX), storedX);
-    Click(1062);
+    Click(IDC_USER_RECALL_2);
     EXPECT_FLOAT_EQ(Value(kCameraX), storedX);
 
-    EXPECT_FALSE(IsWindowEnabled(Item(1071)));
-    Click(1075);  // store reference C
-    EXPECT_TRUE(IsWindowEnabled(Item(1071)));
-    EXPECT_TRUE(Editor().Flag(kFlagReferenceC)) << "storing shows the trace";
-    Click(1075);
-    EXPECT_FALSE(Editor().Flag(kFlagReferenceC)) << "storing again toggles it as a click would";
-    Click(1071);
-    EXPECT_TRUE(Editor().Flag(kFlagReferenceC));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_REFERENCE_C)));
+    Click(IDC_REFERENCE_STORE_C);  // store reference C
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_REFERENCE_C)));
+    EXPECT_TRUE(Editor().State().Flag(kFlagReferenceC)) << "storing shows the trace";
+    Click(IDC_REFERENCE_STORE_C);
+    EXPECT_FALSE(Editor().State().Flag(kFlagReferenceC))
+        << "storing again toggles it as a click would";
+    Click(IDC_REFERENCE_C);
+    EXPECT_TRUE(Editor().State().Flag(kFlagReferenceC));
 
     // A new panel: the stored camera position is still reachable, the traces
     // went with the old store, and the running generator says so.
-    Command(Controls(), 1053);
+    Command(Controls(), IDC_GENERATOR);
     CloseEditor();
     OpenEditor();
-    EXPECT_TRUE(IsWindowEnabled(Item(1062)));
-    EXPECT_FALSE(IsWindowEnabled(Item(1061)));
-    EXPECT_FALSE(IsWindowEnabled(Item(1071)));
-    EXPECT_EQ(Caption(1053), "Noise");
-    Command(Controls(), 1053);
-    Command(Controls(), 1053);
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_USER_RECALL_2)));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_USER_RECALL_1)));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_REFERENCE_C)));
+    EXPECT_EQ(Caption(IDC_GENERATOR), "Noise");
+    Command(Controls(), IDC_GENERATOR);
+    Command(Controls(), IDC_GENERATOR);
 }
 
 TEST_F(ControlsPanel, DraggingAValueTextChangesItAndBracketsTheEdit) {
-    const HWND text = Item(1044);  // "Peak hold", step 100
+    const HWND text = Item(IDC_HOLD_VALUE);  // "Peak hold", step 100
     const float before = Value(kHold);
     SendMessageA(text, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     SendMessageA(text, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
@@ -333,7 +342,7 @@ TEST_F(ControlsPanel, DraggingAValueTextChangesItAndBracketsTheEdit) {
     EXPECT_FLOAT_EQ(Value(kHold), before + 300) << "three pixels up";
     EXPECT_EQ(CountCalls(host_.Calls(), audioMasterBeginEdit, kHold), 1u);
     EXPECT_EQ(CountCalls(host_.Calls(), audioMasterEndEdit, kHold), 1u);
-    EXPECT_EQ(Caption(1044), std::to_string(static_cast<int>(before + 300)));
+    EXPECT_EQ(Caption(IDC_HOLD_VALUE), std::to_string(static_cast<int>(before + 300)));
 
     SendMessageA(text, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3));
     SendMessageA(text, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -345,52 +354,55 @@ TEST_F(ControlsPanel, DraggingAValueTextChangesItAndBracketsTheEdit) {
 }
 
 TEST_F(ControlsPanel, SettingsDialogLoadsAppliesAndRebindsKeys) {
-    Click(1067);
+    Click(IDC_SETTINGS);
     const HWND settings = SettingsDialog();
     EXPECT_TRUE(IsWindowVisible(settings));
-    const std::pair<int, const char*> keys[] = {{1082, "W"}, {1085, "A"}, {1088, "E"},
-                                                {1091, "A"}, {1097, "D"}, {1094, "S"}};
+    const std::pair<int, const char*> keys[] = {
+        {IDC_FORWARD_KEY_VALUE, "W"},      {IDC_ROTATE_LEFT_KEY_VALUE, "A"},
+        {IDC_ROTATE_RIGHT_KEY_VALUE, "E"}, {IDC_MOVE_LEFT_KEY_VALUE, "A"},
+        {IDC_MOVE_RIGHT_KEY_VALUE, "D"},   {IDC_MOVE_BACK_KEY_VALUE, "S"}};
     for (const auto& [id, name] : keys) EXPECT_EQ(Caption(settings, id), name) << id;
-    EXPECT_EQ(Caption(settings, 1069), "60");
-    EXPECT_EQ(Caption(settings, 1072), "off") << "0.11 per block loads as the maximum";
+    EXPECT_EQ(Caption(settings, IDC_MAX_FPS_VALUE), "60");
+    EXPECT_EQ(Caption(settings, IDC_SMOOTHING_VALUE), "off")
+        << "0.11 per block loads as the maximum";
 
     host_.Clear();
-    const HWND maxFps = GetDlgItem(settings, 1069);
+    const HWND maxFps = GetDlgItem(settings, IDC_MAX_FPS_VALUE);
     SendMessageA(maxFps, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     SendMessageA(maxFps, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 2));
     SendMessageA(maxFps, WM_LBUTTONUP, 0, MAKELPARAM(3, 2));
-    EXPECT_EQ(Caption(settings, 1069), "70") << "one pixel up, one step of 10";
+    EXPECT_EQ(Caption(settings, IDC_MAX_FPS_VALUE), "70") << "one pixel up, one step of 10";
     EXPECT_TRUE(host_.Calls().empty()) << "settings are no host parameters";
-    Click(settings, 1070);
-    Click(settings, 1071);  // Max FPS up
-    Click(settings, 1084);  // Forward key W -> X
-    EXPECT_EQ(Caption(settings, 1082), "X");
+    Click(settings, IDC_MAX_FPS_DOWN);
+    Click(settings, IDC_MAX_FPS_UP);      // Max FPS up
+    Click(settings, IDC_FORWARD_KEY_UP);  // Forward key W -> X
+    EXPECT_EQ(Caption(settings, IDC_FORWARD_KEY_VALUE), "X");
     EXPECT_EQ(Settings().maxFrameRate, 60) << "nothing applies before Apply";
-    Click(settings, 1081);
+    Click(settings, IDC_SETTINGS_APPLY);
     EXPECT_EQ(Settings().maxFrameRate, 70);
     EXPECT_FLOAT_EQ(Settings().levelFallPerBlock.load(), 1.0f);
     EXPECT_EQ(Dispatch(effEditKeyDown, 'x'), 1);
-    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 1);
+    EXPECT_EQ(Editor().State().KeyHeld()[kActionForward], 1);
     EXPECT_EQ(Dispatch(effEditKeyUp, 'w'), 0) << "W drives nothing any more";
     EXPECT_EQ(Dispatch(effEditKeyUp, 'x'), 1);
 
-    Click(settings, 1100);  // Show Debug Pane in Editor
-    EXPECT_TRUE(IsWindowVisible(Item(1053)));
-    EXPECT_FALSE(IsWindowVisible(Item(1082)));
+    Click(settings, IDC_SHOW_DEBUG_PANE);  // Show Debug Pane in Editor
+    EXPECT_TRUE(IsWindowVisible(Item(IDC_GENERATOR)));
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_HELP_TEXT)));
     EXPECT_TRUE(Settings().showDebugPane);
-    Click(settings, 1065);  // Close applies and hides
+    Click(settings, IDC_SETTINGS_CLOSE);  // Close applies and hides
     EXPECT_FALSE(IsWindowVisible(settings));
 
     CloseEditor();
     OpenEditor();
-    EXPECT_FALSE(IsWindowVisible(Item(1053))) << "a new panel hides the debug pane";
-    EXPECT_FALSE(Editor().Flag(kFlagDebugPane)) << "and its button agrees";
-    EXPECT_EQ(Caption(1082).rfind("To navigate move the mouse", 0), 0u);
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_GENERATOR))) << "a new panel hides the debug pane";
+    EXPECT_FALSE(Editor().State().Flag(kFlagDebugPane)) << "and its button agrees";
+    EXPECT_EQ(Caption(IDC_HELP_TEXT).rfind("To navigate move the mouse", 0), 0u);
 }
 
 TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
     const HWND view = MainView();
-    CSynthEditor::NavigationState& navigation = Editor().Navigation();
+    NavigationState& navigation = Editor().State().Navigation();
     SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 50));
     EXPECT_EQ(GetCapture(), view);
     EXPECT_EQ(navigation.anchorX, 100);
@@ -398,11 +410,11 @@ TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
     EXPECT_EQ(navigation.dragging, 1);
     EXPECT_EQ(navigation.cursorX, 130);
     Dispatch(effEditKeyDown, 'w');
-    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 1);
+    EXPECT_EQ(Editor().State().KeyHeld()[kActionForward], 1);
     SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(130, 40));
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(navigation.dragging, 0);
-    EXPECT_EQ(Editor().KeyHeld()[kActionForward], 0) << "a release stops every key move";
+    EXPECT_EQ(Editor().State().KeyHeld()[kActionForward], 0) << "a release stops every key move";
 
     RECT bounds;
     GetWindowRect(view, &bounds);
@@ -415,14 +427,14 @@ TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
 
     Dispatch(effEditKeyDown, 'd');
     SendMessageA(view, WM_KILLFOCUS, 0, 0);
-    EXPECT_EQ(Editor().KeyHeld()[kActionMoveRight], 0) << "focus loss stops the motion";
+    EXPECT_EQ(Editor().State().KeyHeld()[kActionMoveRight], 0) << "focus loss stops the motion";
 }
 
 TEST_F(ControlsPanel, ScreenshotOfTheWholeEditor) {
     CFrameCapture frames;  // the view's Direct3D frames, which GDI may miss
     ASSERT_TRUE(frames.Installed());
-    Click(1002);  // Freeze and Meter on: their indicators light up
-    Click(1066);
+    Click(IDC_FREEZE);  // Freeze and Meter on: their indicators light up
+    Click(IDC_METER);
     RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const DWORD deadline = GetTickCount() + 3000;
     while (frames.FramesPresented() < 3 && GetTickCount() < deadline) Pump(20);

@@ -65,7 +65,8 @@ protected:
         ASSERT_TRUE(capture_.Installed());
         renderer_ = std::make_unique<CD3DRenderer>();
         ASSERT_TRUE(renderer_->Setup(window_));
-        editor_ = std::make_unique<CSynthEditor>(plugin_);
+        editor_ = std::make_unique<CSynthEditor>(*plugin_->Settings(), *CVstPlugin::SharedTimer(),
+                                                 plugin_);
         store_ = std::make_unique<CSpectrumStore>(*plugin_->Settings(), *CVstPlugin::SharedTimer());
     }
     void TearDown() override {
@@ -122,7 +123,7 @@ TEST_F(OverlayTest, MissingEmptyOrTruncatedPicturesAreReportedAndDrawNothing) {
     }
     const std::vector<fs::path> faulty = {Scratch("overlay-missing"), empty, truncated};
     for (const fs::path& path : faulty) {
-        CD3DDrawImage image(plugin_, path.string());
+        CD3DDrawImage image(path.string());
         EXPECT_FALSE(image.Init(renderer_->Device(), kViewWidth, kViewHeight)) << path;
         EXPECT_FALSE(image.Loaded());
     }
@@ -133,14 +134,14 @@ TEST_F(OverlayTest, MissingEmptyOrTruncatedPicturesAreReportedAndDrawNothing) {
             std::string::npos)
             << errorBoxes_.Errors()[i];
     }
-    CD3DDrawImage image(plugin_, good.string());
+    CD3DDrawImage image(good.string());
     EXPECT_TRUE(image.Init(renderer_->Device(), kViewWidth, kViewHeight));
     fs::remove(empty);
     fs::remove(truncated);
 }
 
 TEST_F(OverlayTest, BarsRiseUnderTheBackdropGridWhereTheLayoutPutsThem) {
-    auto created = std::make_unique<CD3DDrawBarGraph2D>(plugin_);
+    auto created = std::make_unique<CD3DDrawBarGraph2D>(*plugin_->Settings());
     created->SetStore(store_.get());
     CD3DDrawBarGraph2D* graph = Add(std::move(created));
     EXPECT_TRUE(graph->BackdropLoaded());
@@ -149,7 +150,7 @@ TEST_F(OverlayTest, BarsRiseUnderTheBackdropGridWhereTheLayoutPutsThem) {
     const int quietX = gridX + 4;  // between the grid's lines
 
     EXPECT_FALSE(Bright(Frame().At(gridX, 250))) << "nothing while the 2D view is off";
-    editor_->SetFlag(kFlag2dView, true);
+    editor_->State().SetFlag(kFlag2dView, true);
     const CapturedImage silence = Frame();
     SaveScreenshot(silence, "bargraph-silence");
     EXPECT_TRUE(Bright(silence.At(gridX, 250))) << "the 1 kHz grid line";
@@ -188,11 +189,11 @@ TEST_F(OverlayTest, BarsRiseUnderTheBackdropGridWhereTheLayoutPutsThem) {
 }
 
 TEST_F(OverlayTest, MeterBarsShowPeakAndRmsColouredByLevel) {
-    Add(std::make_unique<CD3DDrawMeter>(plugin_));
+    Add(std::make_unique<CD3DDrawMeter>(plugin_->Settings()->Statistics()));
     const std::vector<double> full(CStatistics::kBlockFrames, 1.0);
     plugin_->Settings()->Statistics().Accumulate(full.data(), full.data());
     EXPECT_FALSE(Bright(Frame().At(8, 100))) << "meter off";
-    editor_->SetFlag(kFlagMeter, true);
+    editor_->State().SetFlag(kFlagMeter, true);
     const CapturedImage loud = Frame();
     SaveScreenshot(loud, "meter-full-scale");
     for (int x : {8, 26}) {
@@ -215,7 +216,7 @@ TEST_F(OverlayTest, MeterBarsShowPeakAndRmsColouredByLevel) {
 }
 
 TEST_F(OverlayTest, FrameRateTextOnlyWithTheDebugPane) {
-    Add(std::make_unique<CD3DDrawFPS>(plugin_));
+    Add(std::make_unique<CD3DDrawFPS>(*plugin_->Settings(), *CVstPlugin::SharedTimer()));
     const auto textShown = [](const CapturedImage& image) {
         int bright = 0;
         for (int y = 10; y < 30; ++y) {
@@ -233,7 +234,7 @@ TEST_F(OverlayTest, FrameRateTextOnlyWithTheDebugPane) {
 }
 
 TEST_F(OverlayTest, LogShowsTheLast24EntriesOldestAtTheTop) {
-    Add(std::make_unique<CD3DDrawLog>(plugin_));
+    Add(std::make_unique<CD3DDrawLog>());
     ErrorSystem::Instance()->Log(std::string(120, 'W'), "OverlayTest", 1);  // pushed out
     ErrorSystem::Instance()->Log(std::string(120, 'W'), "OverlayTest", 2);  // the oldest shown
     for (int i = 0; i < 23; ++i) ErrorSystem::Instance()->Log("x", "OverlayTest", 10 + i);
@@ -246,7 +247,7 @@ TEST_F(OverlayTest, LogShowsTheLast24EntriesOldestAtTheTop) {
         return false;
     };
     EXPECT_FALSE(slotReachesRight(Frame(), 0)) << "log hidden";
-    editor_->SetFlag(kFlagLogShown, true);
+    editor_->State().SetFlag(kFlagLogShown, true);
     const CapturedImage shown = Frame();
     SaveScreenshot(shown, "log-shown");
     EXPECT_TRUE(slotReachesRight(shown, 0));

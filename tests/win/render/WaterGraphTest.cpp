@@ -82,7 +82,7 @@ protected:
         renderer_ = std::make_unique<CD3DRenderer>();
         renderer_->SetTestHooks(std::move(hooks));
         ASSERT_TRUE(renderer_->Setup(window_));
-        water_ = new CD3DDrawWaterGraph(*settings_, *timer_);
+        water_ = new CD3DDrawWaterGraph(*settings_, *timer_, camera_);
         water_->SetStore(store_.get());
         renderer_->AddComponent(water_);
         WaterfallDisplayState state;
@@ -123,6 +123,7 @@ protected:
     CErrorBoxWatcher errors_;
     std::unique_ptr<CSettings> settings_;
     std::unique_ptr<CPerformanceTimer> timer_;
+    CD3DCamera camera_;  // the scene camera, which the editor's frame loop owns
     std::unique_ptr<CSpectrumStore> store_;
     HWND window_ = nullptr;
     std::unique_ptr<CD3DRenderer> renderer_;
