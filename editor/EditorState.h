@@ -1,9 +1,10 @@
 // What the editor shows and how the user steers it, apart from the
 // parameters: the display flags, the fill mode, the test-signal generator's
 // controls, the user camera presets, the key bindings with their held keys,
-// and the mouse navigation state. It lives with the editor object, so all of
-// it survives closing and reopening the windows. The panel and settings
-// commands change it; the display components read it as const.
+// the mouse navigation and hover state, and the view's menu options. It lives
+// with the editor object, so all of it survives closing and reopening the
+// windows. The panel, settings and menu commands change it; the display
+// components read it as const.
 //
 // Threads: user-interface thread, except the generator controls, which the
 // audio thread reads (see CGeneratorControls).
@@ -16,6 +17,7 @@
 
 #include "analysis/GeneratorControls.h"
 #include "editor/KeyBinding.h"
+#include "editor/ViewOptions.h"
 #include "params/Settings.h"
 
 enum DisplayFlag : int {
@@ -82,6 +84,11 @@ public:
     NavigationState& Navigation() { return navigation_; }
     const NavigationState& Navigation() const { return navigation_; }
 
+    ViewOptions& Options() { return options_; }
+    const ViewOptions& Options() const { return options_; }
+    HoverState& Hover() { return hover_; }
+    const HoverState& Hover() const { return hover_; }
+
 private:
     std::array<bool, kDisplayFlagCount> flags_{};
     FillMode fillMode_ = kFillSolid;
@@ -91,4 +98,6 @@ private:
     std::vector<KeyBinding> keyBindings_;
     KeyHeldFlags keyHeld_{};
     NavigationState navigation_;
+    ViewOptions options_;
+    HoverState hover_;
 };

@@ -113,3 +113,10 @@
 #define IDC_MOVE_RIGHT_KEY_DOWN 1098
 #define IDC_MOVE_RIGHT_KEY_UP 1099
 #define IDC_SHOW_DEBUG_PANE 1100
+
+// The view's popup menu: commands of the main view window (WM_COMMAND).
+#define IDM_SHOW_VALUES 40001
+#define IDM_TIDY_PEAK_LABELS 40002
+#define IDM_METER_WITH_SCALE 40003
+#define IDM_EXPORT 40040
+#define IDM_RESET_LOUDNESS 40041
