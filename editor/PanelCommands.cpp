@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "analysis/LoudnessMeter.h"
 #include "analysis/SpectrumStore.h"
 #include "analysis/Statistics.h"
 #include "diag/Log.h"
@@ -134,6 +135,7 @@ bool CPanelCommands::OnCommand(int controlId) {
             }
             case IDC_RESET_STATS:
                 settings_.Statistics().Reset();
+                settings_.Loudness().RequestReset();
                 break;
             case IDC_SETTINGS:
                 windows.ShowWindow(session_.settingsDialog, true);

@@ -1,6 +1,7 @@
 // CSettings: folders, camera presets and the level palette.
 #include "params/Settings.h"
 
+#include "analysis/LoudnessMeter.h"
 #include "analysis/Statistics.h"
 #include "diag/Log.h"
 #include "os/Folders.h"
@@ -35,6 +36,7 @@ CSettings::CSettings() {
     ResolvePluginFolder();
     ResolveDocumentsFolder();
     statistics_ = std::make_unique<CStatistics>();
+    loudness_ = std::make_unique<CLoudnessMeter>(sampleRate.load());
     cameraPresets_ = kCameraPresets;
     BuildPalette();
 }

@@ -15,6 +15,7 @@
 
 #include "analysis/BandRange.h"
 
+class CLoudnessMeter;
 class CStatistics;
 
 struct CameraPreset {
@@ -43,6 +44,8 @@ public:
     void BuildPalette();
 
     CStatistics& Statistics() { return *statistics_; }
+    // Loudness of the stereo input, measured whether or not the editor is open.
+    CLoudnessMeter& Loudness() { return *loudness_; }
     const std::array<CameraPreset, kPresetCount>& CameraPresets() const { return cameraPresets_; }
     const std::array<uint32_t, kPaletteSize>& Palette() const { return palette_; }
     const std::string& PluginFolder() const { return pluginFolder_; }
@@ -68,6 +71,7 @@ private:
     void ResolveDocumentsFolder();
 
     std::unique_ptr<CStatistics> statistics_;
+    std::unique_ptr<CLoudnessMeter> loudness_;
     std::array<CameraPreset, kPresetCount> cameraPresets_{};
     std::array<uint32_t, kPaletteSize> palette_{};
     std::string pluginFolder_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "analysis/LoudnessMeter.h"
 #include "analysis/Synth.h"
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
@@ -91,7 +92,15 @@ void CVstPlugin::setSampleRate(float sampleRate) {
         return;
     }
     AudioEffectX::setSampleRate(sampleRate);
-    if (settings_) settings_->sampleRate = sampleRate;
+    if (!settings_) return;
+    const bool changed = settings_->sampleRate.load() != sampleRate;
+    settings_->sampleRate = sampleRate;
+    // Loudness restarts at a new rate only: hosts announce the same rate on
+    // every resume, and integrated loudness must survive that.
+    if (changed) {
+        Hold hold(*this);
+        settings_->Loudness().SetSampleRate(sampleRate);
+    }
 }
 
 void CVstPlugin::setBlockSize(VstInt32 blockSize) {
@@ -154,7 +163,8 @@ void CVstPlugin::processDoubleReplacing(double** inputs, double** outputs, VstIn
 // outside the buffers is touched, without allocating on the audio thread.
 // With the editor closed the engine would only copy the input back, which a
 // round trip through double gives bit for bit, so the input is copied
-// straight through then too.
+// straight through then too. Loudness hears the input of every block, with
+// the editor open or closed, so integrated loudness covers the whole playback.
 template <typename Sample>
 void CVstPlugin::ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 frames) {
     if (frames <= 0 || inputs == nullptr || outputs == nullptr) return;
@@ -162,6 +172,7 @@ void CVstPlugin::ProcessHostBlock(Sample** inputs, Sample** outputs, VstInt32 fr
         if (inputs[channel] == nullptr || outputs[channel] == nullptr) return;
     }
     Hold hold(*this);
+    if (settings_) settings_->Loudness().Process(inputs[0], inputs[1], frames);
     if (!engine_ || bufferFrames_ <= 0 || !engine_->IsEditorOpen()) {
         for (int channel = 0; channel < kChannels; ++channel) {
             // memmove: hosts may process in place.

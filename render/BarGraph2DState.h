@@ -14,10 +14,12 @@
 #include "render/BoundedText.h"
 
 class CStatistics;
+struct CLoudnessSnapshot;
 
 class CBarGraph2DState {
 public:
-    // The statistics report is three short lines; anything longer is cut.
+    // The statistics report is three short lines and the loudness line;
+    // anything longer is cut.
     using StatisticsText = CBoundedText<255>;
     static constexpr int kTextX = 65;
     static constexpr int kTextY = 20;
@@ -30,7 +32,8 @@ public:
 
     // Once per display frame. While the 2D view is off nothing else changes
     // and the report is not rebuilt.
-    void Sync(bool twoDViewShown, bool frozen, bool peakHoldShown, CStatistics& statistics);
+    void Sync(bool twoDViewShown, bool frozen, bool peakHoldShown, CStatistics& statistics,
+              const CLoudnessSnapshot& loudness);
 
     bool Shown() const { return shown_; }
     bool PeaksShown() const { return peaksShown_; }

@@ -90,7 +90,7 @@ void CD3DDrawBarGraph2D::DrawColumns(CSpriteBatch* sprite, const BandLevels& lev
 void CD3DDrawBarGraph2D::SyncFromEditor(const CSynthEditor& editor) {
     const CEditorState& state = editor.State();
     state_.Sync(state.Flag(kFlag2dView), state.Flag(kFlagFreeze), state.Flag(kFlagPeakHold),
-                settings_.Statistics());
+                settings_.Statistics(), settings_.Loudness().Read());
     if (!state_.Shown() || statisticsText_ == nullptr) return;
     statisticsText_->SetPosition(CBarGraph2DState::kTextX, CBarGraph2DState::kTextY);
     statisticsText_->SetText(state_.Text().View());

@@ -48,8 +48,8 @@ TEST_F(SettingsTest, StartsFromTheDefaults) {
 
 TEST_F(SettingsTest, LogsBothFolders) {
     const std::vector<std::string> expected = {
-        "Settings(47) : Plugin directory is: " + settings_->PluginFolder() + "\n",
-        "Settings(58) : Documents directory is: " + capture_.Folder().string() + "\n",
+        "Settings(49) : Plugin directory is: " + settings_->PluginFolder() + "\n",
+        "Settings(60) : Documents directory is: " + capture_.Folder().string() + "\n",
     };
     EXPECT_EQ(log_->Lines(), expected);
     EXPECT_EQ(settings_->DocumentsFolder(), capture_.Folder().string());

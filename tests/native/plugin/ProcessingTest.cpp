@@ -3,8 +3,12 @@
 // block-size contract.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
+
+#include "analysis/LoudnessMeter.h"
+#include "params/Settings.h"
 
 #include "tests/common/TestSignals.h"
 #include "tests/native/support/PluginFixture.h"
@@ -103,6 +107,32 @@ TEST_F(ProcessingTest, EmptyOrMalformedCallsTouchNothing) {
     EXPECT_EQ(outLeft, std::vector<float>(8, 7.0f));
     EXPECT_EQ(outRight, std::vector<float>(8, 7.0f));
     EXPECT_EQ(Engine().Fill(), 0);
+}
+
+// The loudness meter hears the input of every block, with or without an
+// editor, and restarts only when the rate really changes.
+TEST_F(ProcessingTest, LoudnessFollowsTheInputWithTheEditorClosed) {
+    constexpr int kRate = 48000;
+    constexpr double kPi = 3.141592653589793;
+    Dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(kRate));
+    Dispatch(effSetBlockSize, 0, 512);
+    // A 1 kHz sine at -23 dBFS on both channels reads -23 LUFS (K-weighting
+    // is flat there, and two channels add 3 dB to the -3 dB of a sine).
+    std::vector<float> sine(kRate);
+    for (size_t i = 0; i < sine.size(); ++i) {
+        sine[i] = static_cast<float>(std::pow(10.0, -23.0 / 20.0) *
+                                     std::sin(2 * kPi * 1000.0 * i / kRate));
+    }
+    FeedBlocks<float>(effect_, {sine, sine}, {512});
+    CLoudnessMeter& loudness = Plugin().Settings()->Loudness();
+    EXPECT_NEAR(loudness.Read().momentaryLufs, -23.0, 0.1);
+
+    Dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(kRate));
+    EXPECT_TRUE(CLoudnessSnapshot::IsMeasured(loudness.Read().momentaryLufs))
+        << "the same rate again keeps the measurement";
+    Dispatch(effSetSampleRate, 0, 0, nullptr, 44100.0f);
+    EXPECT_FALSE(CLoudnessSnapshot::IsMeasured(loudness.Read().momentaryLufs))
+        << "a new rate starts afresh";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/FFT.h"
+#include "analysis/LoudnessSnapshot.h"
 #include "analysis/PerformanceTimer.h"
 #include "analysis/Statistics.h"
 #include "render/BarGradient.h"
@@ -126,8 +127,9 @@ TEST_F(BarGraphWithStore, EachFrequencyIsDrawnAtTheColumnOfItsBand) {
 
 TEST_F(BarGraphWithStore, FreezeDrawsTheCapturedTracesAndTheReportFollowsTheStatistics) {
     CStatistics& statistics = settings_->Statistics();
+    CLoudnessSnapshot loudness;
     CBarGraph2DState state;
-    state.Sync(false, false, true, statistics);
+    state.Sync(false, false, true, statistics, loudness);
     EXPECT_FALSE(state.Shown());
     EXPECT_TRUE(state.Text().Empty()) << "no report while the 2D view is off";
 
@@ -136,13 +138,17 @@ TEST_F(BarGraphWithStore, FreezeDrawsTheCapturedTracesAndTheReportFollowsTheStat
     store_->Update(loud.data());
     statistics.UpdateSpectralMaximum(-3.0, 1000);
     BandLevels level{}, peak{};
-    state.Sync(true, true, true, statistics);
+    state.Sync(true, true, true, statistics, loudness);
     state.ReadTraces(*store_, level, peak);
     EXPECT_EQ(level[100], 0.0f);
     EXPECT_TRUE(state.PeaksShown());
-    EXPECT_EQ(state.Text().View(), statistics.Report());
+    EXPECT_EQ(state.Text().View(),
+              statistics.Report() + "\nLoudness  M --  S --  I -- LUFS  LRA -- LU  TP -- dBTP")
+        << "the loudness line follows the report, unmeasured figures as --";
 
-    state.Sync(true, false, false, statistics);
+    loudness.integratedLufs = -23.04;
+    state.Sync(true, false, false, statistics, loudness);
+    EXPECT_NE(state.Text().View().find("I -23.0 LUFS"), std::string_view::npos);
     state.ReadTraces(*store_, level, peak);
     EXPECT_EQ(level[100], 1.0f);
     EXPECT_EQ(peak[100], 1.0f);
