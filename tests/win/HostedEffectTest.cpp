@@ -1,6 +1,6 @@
 // The real DLL under a host of our own: its exports, the HTML log in the
 // common documents folder, and audio passing through in both precisions
-// while the editor analyses it.
+// with the editor closed and open.
 #include <windows.h>
 
 #include <cstring>
@@ -47,19 +47,24 @@ TEST_F(HostedEffect, CloseWritesTheLogInTheCommonDocumentsFolder) {
     EXPECT_NE(log.find("<br><hr>Logging stopped at "), std::string::npos) << "and its closing";
 }
 
-TEST_F(HostedEffect, AudioPassesThroughInBothPrecisionsWhileTheEditorAnalysesIt) {
-    HWND parent = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 900, 600, nullptr,
-                                  nullptr, nullptr, nullptr);
-    ASSERT_NE(parent, nullptr);
-    Dispatch(effSetBlockSize, 0, 1024);
-    EXPECT_EQ(Dispatch(effEditOpen, 0, 0, parent), 1);
+// The editor closed, then open: blocks larger than announced included, which
+// the closed editor's direct copy must serve whole.
+TEST_F(HostedEffect, AudioPassesThroughBitForBitWithTheEditorClosedAndOpen) {
     auto single = [this](float** in, float** out, int frames) {
         effect_->processReplacing(effect_, in, out, frames);
     };
     auto twice = [this](double** in, double** out, int frames) {
         effect_->processDoubleReplacing(effect_, in, out, frames);
     };
-    ExpectPassThrough<float>(single, {1024, 100, 7});  // several analysis blocks
+    Dispatch(effSetBlockSize, 0, 512);
+    ExpectPassThrough<float>(single, {1, 512, 4096, 1000});
+    ExpectPassThrough<double>(twice, {10000});
+
+    HWND parent = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 900, 600, nullptr,
+                                  nullptr, nullptr, nullptr);
+    ASSERT_NE(parent, nullptr);
+    EXPECT_EQ(Dispatch(effEditOpen, 0, 0, parent), 1);
+    ExpectPassThrough<float>(single, {512, 100, 7, 4096});  // several analysis blocks
     ExpectPassThrough<double>(twice, {4096, 5000});
     EXPECT_EQ(Dispatch(effEditClose), 1);
     DestroyWindow(parent);
