@@ -14,9 +14,10 @@ start)
     ensure_display
     ensure_prefix
     # A server of this prefix that runs already (an earlier session) stays.
-    wineserver -p || true
-    # The first program starts Wine's services; they stay with the server.
-    wine cmd /c exit
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    # The first program starts Wine's services; they stay with the server,
+    # and must not hold this script's output open for whoever reads it.
+    wine cmd /c exit </dev/null >/dev/null 2>&1
     ;;
 stop)
     wineserver -k 2>/dev/null || true
