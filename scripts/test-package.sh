@@ -1,30 +1,25 @@
 #!/usr/bin/env bash
-# Proves the release package complete: builds dist/Vantoscope-win64.zip,
-# unpacks it into the plug-in folder of a fresh Wine prefix and loads the
-# module from there with its editor open, the torture program playing host.
-# Usage: test-package.sh <torture.exe> <work folder>
+# Proves the release package complete: unpacks dist/Vantoscope-win64.zip
+# (made by package.sh) into the plug-in folder of the test prefix and loads
+# the module from there with its editor open, the torture program playing
+# host. The plug-in keeps nothing between runs but its log, which goes
+# first, so the prefix is as good as a fresh one.
+# Usage: test-package.sh <torture.exe>
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 torture=$1
-work=$2
+zip=$root/dist/Vantoscope-win64.zip
+[[ -f "$zip" ]] || { echo "package: no $zip; run scripts/package.sh first"; exit 1; }
 
-bash "$root/scripts/package.sh"
-
-rm -rf "$work"
-mkdir -p "$work"
-export WINEPREFIX=$work/wineprefix
-"$root/scripts/wine-run.sh" cmd /c exit
-# As in the other test prefixes: no crash dialog waiting for a user, and no
-# Direct3D command-stream thread, which was seen to deadlock under Wine.
-"$root/scripts/wine-run.sh" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
-    /t REG_DWORD /d 0 /f >/dev/null
-"$root/scripts/wine-run.sh" reg add 'HKCU\Software\Wine\Direct3D' /v csmt \
-    /t REG_DWORD /d 0 /f >/dev/null
+source "$root/scripts/wine-env.sh"
+ensure_display
+ensure_prefix
 
 plugins=$WINEPREFIX/drive_c/VstPlugins
+rm -rf "$plugins/Vantoscope"
 mkdir -p "$plugins"
-(cd "$plugins" && cmake -E tar xf "$root/dist/Vantoscope-win64.zip")
+(cd "$plugins" && cmake -E tar xf "$zip")
 
 missing=0
 expect() {
@@ -42,10 +37,10 @@ if [[ -d "$root/Data" ]]; then
 fi
 ((missing == 0)) || exit 1
 
-"$root/scripts/wine-run.sh" "$torture" --dll 'C:\VstPlugins\Vantoscope\Vantoscope.dll' \
-    --phase load --seed 2 --seconds 10
-
 log="$WINEPREFIX/drive_c/users/Public/Documents/Vantoscope Log.html"
+rm -f "$log"
+wine "$torture" --dll 'C:\VstPlugins\Vantoscope\Vantoscope.dll' --phase load --seed 2 --seconds 10
+
 if [[ ! -s "$log" ]]; then
     echo "package: the plug-in wrote no log at $log"
     exit 1

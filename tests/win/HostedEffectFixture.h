@@ -1,6 +1,6 @@
 // A test host around the real DLL: loads it with LoadLibrary, creates an
-// instance through VSTPluginMain, records the host calls, the debugger
-// output and any error box, and unloads the module afterwards.
+// instance through VSTPluginMain, records the host calls and any error
+// box, and unloads the module afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "tools/host/DebugOutputCapture.h"
 #include "tools/host/ErrorBoxWatcher.h"
 #include "tools/host/HostCallRecorder.h"
 #include "tools/host/PluginModule.h"
@@ -50,7 +49,6 @@ protected:
     // The bytes of the log file in the common documents folder.
     static std::string LogFileBytes();
 
-    CDebugOutputCapture debugOutput_;
     CErrorBoxWatcher errorBoxes_;
     CHostCallRecorder host_;
     std::unique_ptr<CPluginModule> module_;

@@ -12,10 +12,10 @@
 #include <utility>
 
 #include "resources/resource.h"
-#include "tools/demo/DemoHostWindow.h"
 #include "tools/demo/EditorPhotographer.h"
 #include "tools/demo/EditorRemote.h"
 #include "tools/demo/MusicStream.h"
+#include "tools/host/HostWindow.h"
 #include "tools/host/PluginModule.h"
 
 namespace {
@@ -59,7 +59,8 @@ const CDemoReport& CDemoScript::Run() {
 }
 
 bool CDemoScript::LoadPlugin() {
-    hostWindow_ = std::make_unique<CDemoHostWindow>(kEditorWidth, kEditorHeight);
+    hostWindow_ = std::make_unique<CHostWindow>(nullptr, "Vantoscope demo", 20, 20, kEditorWidth,
+                                                kEditorHeight);
     module_ = std::make_unique<CPluginModule>(CPluginModule::ProgramFolder() + "Vantoscope.dll");
     if (hostWindow_->Handle() == nullptr || !module_->IsLoaded()) {
         report_.AddProblem("Vantoscope.dll could not be loaded beside the demo program");
@@ -97,7 +98,7 @@ bool CDemoScript::OpenEditor() {
 void CDemoScript::CloseEditorAndPlugin() {
     if (effect_ == nullptr) return;
     if (remote_ != nullptr) effect_->dispatcher(effect_, effEditClose, 0, 0, nullptr, 0.0f);
-    CDemoHostWindow::Pump(20);
+    CHostWindow::Pump(20);
     if (music_ != nullptr) {
         report_.SetAudio(music_->FramesStreamed(), music_->LateBlocks(), kSampleRateHz);
     }
@@ -130,7 +131,7 @@ void CDemoScript::RecordScrollingFrames() {
         photographer_->WaitForFrames(1, kFrameTimeoutMs);
         recorded.push_back(photographer_->ViewFrame());
         const int rest = static_cast<int>(due - GetTickCount());
-        if (rest > 0) CDemoHostWindow::Pump(rest);
+        if (rest > 0) CHostWindow::Pump(rest);
     }
     WriteScrollingFrames(recorded);
 }
@@ -179,18 +180,18 @@ void CDemoScript::ShowMeterAndLog() {
 
 void CDemoScript::Press(int controlId, const char* what) {
     if (!remote_->Press(controlId)) report_.AddProblem(std::string("no button ") + what);
-    CDemoHostWindow::Pump(10);
+    CHostWindow::Pump(10);
 }
 
 void CDemoScript::PressInSettings(int controlId, const char* what) {
     if (!remote_->PressInSettings(controlId)) {
         report_.AddProblem(std::string("no settings button ") + what);
     }
-    CDemoHostWindow::Pump(10);
+    CHostWindow::Pump(10);
 }
 
 void CDemoScript::PlayUntil(double musicSeconds) {
-    while (MusicSeconds() < musicSeconds) CDemoHostWindow::Pump(10);
+    while (MusicSeconds() < musicSeconds) CHostWindow::Pump(10);
 }
 
 double CDemoScript::MusicSeconds() const {

@@ -15,7 +15,7 @@
 #include "tools/host/FrameCapture.h"
 #include "tools/host/HostCallRecorder.h"
 
-class CDemoHostWindow;
+class CHostWindow;
 class CEditorPhotographer;
 class CEditorRemote;
 class CMusicStream;
@@ -59,7 +59,7 @@ private:
     CErrorBoxWatcher errorBoxes_;
     CHostCallRecorder hostCalls_;
     CFrameCapture frames_;
-    std::unique_ptr<CDemoHostWindow> hostWindow_;
+    std::unique_ptr<CHostWindow> hostWindow_;
     std::unique_ptr<CEditorRemote> remote_;
     std::unique_ptr<CEditorPhotographer> photographer_;
     std::unique_ptr<CPluginModule> module_;

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "tools/demo/DemoHostWindow.h"
 #include "tools/host/FrameCapture.h"
+#include "tools/host/HostWindow.h"
 #include "tools/host/WindowCapture.h"
 
 CapturedImage CEditorPhotographer::Editor(void* view) const {
@@ -32,7 +32,7 @@ bool CEditorPhotographer::WaitForFrames(uint32_t count, int timeoutMs) const {
     const DWORD deadline = GetTickCount() + static_cast<DWORD>(timeoutMs);
     while (frames_.FramesPresented() < target) {
         if (static_cast<int>(deadline - GetTickCount()) <= 0) return false;
-        CDemoHostWindow::Pump(5);
+        CHostWindow::Pump(5);
     }
     return true;
 }

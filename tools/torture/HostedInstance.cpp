@@ -5,10 +5,10 @@
 #include <cstring>
 
 #include "tools/host/HostCallRecorder.h"
+#include "tools/host/HostWindow.h"
 #include "tools/host/PluginModule.h"
 #include "tools/torture/ActivityBoard.h"
 #include "tools/torture/AudioThread.h"
-#include "tools/torture/HostWindow.h"
 #include "tools/torture/OpcodeTable.h"
 #include "tools/torture/TortureRandom.h"
 
@@ -98,7 +98,7 @@ void CHostedInstance::OpenEditor(EditorParent parent) {
     void* parentWindow = hostWindow_;
     if (parent == EditorParent::kFreshFrame) {
         const int offset = 20 * (number_ % 8);
-        frame_ = std::make_unique<CHostWindow>(hostWindow_, offset, offset, width, height);
+        frame_ = std::make_unique<CHostWindow>(hostWindow_, nullptr, offset, offset, width, height);
         parentWindow = frame_->Handle();
     }
     Dispatch(effEditOpen, 0, 0, parentWindow);

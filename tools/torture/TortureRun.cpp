@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "tools/host/HostCallRecorder.h"
+#include "tools/host/HostWindow.h"
 #include "tools/host/PluginModule.h"
 #include "tools/torture/DispatcherFuzzer.h"
-#include "tools/torture/HostWindow.h"
 #include "tools/torture/HostedInstance.h"
 #include "tools/torture/ModuleHeapCounter.h"
 #include "tools/torture/ProcessChecker.h"
@@ -76,14 +76,15 @@ bool CTortureRun::Run() {
                 static_cast<unsigned long long>(options_.seed), options_.seconds,
                 options_.instances);
     const auto total = static_cast<uint32_t>(options_.seconds * 1000.0);
-    hostWindow_ = std::make_unique<CHostWindow>(nullptr, 0, 0, 1060, 760);
+    hostWindow_ =
+        std::make_unique<CHostWindow>(nullptr, "Vantoscope torture host", 0, 0, 1060, 760);
     startMs_ = GetTickCount();
     WarmUp();
     const ResourceSnapshot warm = ResourceSnapshot::Take();
     RunPhases(total);
     Phase("end", 0);
     host_->Clear();
-    CHostWindow::PumpMessages(100);
+    CHostWindow::Pump(100);
     const ResourceSnapshot end = ResourceSnapshot::Take();
     resources_ = "warm: " + warm.Describe() + "\n  end:  " + end.Describe();
     CheckGrowth("whole run", warm, end, kPrivateBytesTolerance);
@@ -115,7 +116,7 @@ void CTortureRun::RunLoad(uint32_t budgetMs) {
     instance.OpenEditor(CHostedInstance::EditorParent::kHostWindow);
     ++editorCycles_;
     while (Before(deadline)) {
-        CHostWindow::PumpMessages(20);
+        CHostWindow::Pump(20);
         instance.Idle();
     }
     instance.CloseEditor();
@@ -144,7 +145,7 @@ void CTortureRun::WarmUp() {
         return;
     }
     instance.OpenEditor(CHostedInstance::EditorParent::kHostWindow);
-    CHostWindow::PumpMessages(200);
+    CHostWindow::Pump(200);
     instance.CloseEditor();
 }
 
@@ -155,7 +156,7 @@ void CTortureRun::RunOpcodes(uint32_t budgetMs) {
     Phase("opcodes and parameters", budgetMs);
     const DWORD deadline = GetTickCount() + budgetMs;
     CProcessChecker checker(findings_);
-    CHostWindow parent(hostWindow_->Handle(), 0, 0, 900, 600);
+    CHostWindow parent(hostWindow_->Handle(), nullptr, 0, 0, 900, 600);
     while (Before(deadline)) {
         CHostedInstance instance(*module_, 0, hostWindow_->Handle(), findings_);
         ++instancesCreated_;
@@ -172,7 +173,7 @@ void CTortureRun::RunOpcodes(uint32_t budgetMs) {
                 checker.Process(instance.Effect(), random_.BlockFrames(), random_, context);
             }
             ++dispatcherCalls_;
-            if (call % 50 == 0) CHostWindow::PumpMessages(0);
+            if (call % 50 == 0) CHostWindow::Pump(0);
         }
         // The fuzzer may have left the editor open in parent; a host closes
         // it before the window goes.
@@ -236,12 +237,12 @@ void CTortureRun::CycleEditors(uint32_t budgetMs) {
         }
         const DWORD until = GetTickCount() + static_cast<DWORD>(openMs);
         do {
-            CHostWindow::PumpMessages(10);
+            CHostWindow::Pump(10);
             instance.PokeEditor(random_);
         } while (Before(until));
         if (instance.IsEditorOpen()) ++editorCycles_;
         instance.CloseEditor();
-        CHostWindow::PumpMessages(0);
+        CHostWindow::Pump(0);
         host_->Clear();
     }
     instance.StopAudio();
@@ -272,7 +273,7 @@ void CTortureRun::RunInstances(int count, uint32_t budgetMs) {
             if (options_.editors) instance->OpenEditor(CHostedInstance::EditorParent::kFreshFrame);
         }
         for (int round = 0; round < 10; ++round) {
-            CHostWindow::PumpMessages(10);
+            CHostWindow::Pump(10);
             for (auto& instance : instances) instance->PokeEditor(random_);
         }
         // What the group costs at its height, beside what is left after it.

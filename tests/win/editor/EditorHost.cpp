@@ -7,18 +7,6 @@
 
 namespace {
 
-constexpr char kHostClass[] = "EditorTestHostWindow";
-
-void RegisterHostClass() {
-    WNDCLASSEXA hostClass{};
-    hostClass.cbSize = sizeof hostClass;
-    hostClass.lpfnWndProc = DefWindowProcA;
-    hostClass.hInstance = GetModuleHandleA(nullptr);
-    hostClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH));
-    hostClass.lpszClassName = kHostClass;
-    RegisterClassExA(&hostClass);
-}
-
 // "SynthEditor(123) : text\n" gives "text"; errors keep their banner off.
 std::string MessageOf(const std::string& line) {
     const size_t separator = line.find(") : ");
@@ -31,13 +19,11 @@ std::string MessageOf(const std::string& line) {
 
 }  // namespace
 
+SharedHostWindow* const EditorHost::hostWindow_ =
+    SharedHostWindow::Register("Host", 20, 20, kHostWidth, kHostHeight);
+
 void EditorHost::SetUp() {
-    RegisterHostClass();
-    RECT frame{0, 0, kHostWidth, kHostHeight};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    parent_ = CreateWindowExA(0, kHostClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
-                              frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    parent_ = static_cast<HWND>(hostWindow_->Handle());
     ASSERT_NE(parent_, nullptr);
     module_ = std::make_unique<CPluginModule>(CPluginModule::ProgramFolder() + ModuleName());
     ASSERT_TRUE(module_->IsLoaded()) << ModuleName();
@@ -52,8 +38,8 @@ void EditorHost::TearDown() {
     }
     instances_.clear();
     module_.reset();
-    DestroyWindow(parent_);
     Pump(20);
+    EXPECT_EQ(GetWindow(parent_, GW_CHILD), nullptr) << "the next test gets the host window empty";
     const std::vector<std::string> errors = errorBoxes_.Errors();
     ASSERT_EQ(errors.size(), expectedErrors_.size()) << "unexpected or missing error boxes";
     for (size_t i = 0; i < errors.size(); ++i) {
@@ -90,22 +76,6 @@ ERect EditorHost::EditorRect() {
     ERect* rect = nullptr;
     EXPECT_EQ(Dispatch(effEditGetRect, 0, 0, &rect), 1);
     return rect != nullptr ? *rect : ERect{};
-}
-
-// The frame timer is always due while frames take longer than its period, so
-// the queue is never empty: the time is checked between messages, not only
-// when the queue runs dry.
-void EditorHost::Pump(int milliseconds) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    MSG message;
-    do {
-        while (static_cast<int>(end - GetTickCount()) > 0 &&
-               PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(1);
-    } while (static_cast<int>(end - GetTickCount()) > 0);
 }
 
 CSynthEditor& EditorHost::Editor(AEffect* effect) {

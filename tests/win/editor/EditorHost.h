@@ -1,6 +1,7 @@
 // A host for the editor tests: a 900 by 600 top-level window as a DAW gives
-// its plug-ins, the module loaded and instantiated as a host does, the host
-// calls, debugger output and error boxes recorded, and a message pump.
+// its plug-ins, shared by every test, the module loaded and instantiated as
+// a host does, the host calls, debugger output and error boxes recorded, and
+// the host's message pump.
 #pragma once
 
 #include <windows.h>
@@ -15,10 +16,12 @@
 #include "editor/SynthEditor.h"
 #include "params/Settings.h"
 #include "plugin/VstPlugin.h"
+#include "tests/win/SharedHostWindow.h"
 #include "tools/host/CapturedImage.h"
 #include "tools/host/DebugOutputCapture.h"
 #include "tools/host/ErrorBoxWatcher.h"
 #include "tools/host/HostCallRecorder.h"
+#include "tools/host/HostWindow.h"
 #include "tools/host/PluginModule.h"
 
 class EditorHost : public ::testing::Test {
@@ -44,7 +47,7 @@ protected:
     ERect EditorRect();
 
     // Runs the host's message loop for a while, as between user actions.
-    static void Pump(int milliseconds);
+    static void Pump(int milliseconds) { CHostWindow::Pump(milliseconds); }
 
     CSynthEditor& Editor(AEffect* effect = nullptr);
     CSettings& Settings() { return *static_cast<CVstPlugin*>(effect_->object)->Settings(); }
@@ -70,6 +73,7 @@ protected:
     // The client area of the host window as GDI sees it.
     CapturedImage CaptureClientArea() const;
 
+    static SharedHostWindow* const hostWindow_;
     CDebugOutputCapture debugOutput_;
     CErrorBoxWatcher errorBoxes_;
     CHostCallRecorder host_;

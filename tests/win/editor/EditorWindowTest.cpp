@@ -162,7 +162,7 @@ TEST_F(EditorWindows, ClosingThePluginWithTheEditorOpenTakesTheWindowsAlong) {
     EXPECT_FALSE(IsViewClassRegistered());
 }
 
-TEST_F(EditorWindows, TwentyCyclesUnderAudioLeakNoWindowsGdiObjectsOrMemory) {
+TEST_F(EditorWindows, TenCyclesUnderAudioLeakNoWindowsGdiObjectsOrMemory) {
     std::atomic<bool> running{true};
     std::thread audio([this, &running] {
         std::vector<float> left(256, 0.25f), right(256, -0.25f), outLeft(256), outRight(256);
@@ -182,7 +182,7 @@ TEST_F(EditorWindows, TwentyCyclesUnderAudioLeakNoWindowsGdiObjectsOrMemory) {
     // Wine may not count GUI objects; the fonts each open makes for its
     // value texts are checked one by one.
     std::vector<HGDIOBJ> underlinedFonts;
-    for (int cycle = 0; cycle < 20; ++cycle) {
+    for (int cycle = 0; cycle < 10; ++cycle) {
         OpenEditor();
         ASSERT_NE(MainView(), nullptr) << cycle;
         for (int id : {IDC_PITCH_VALUE, IDC_X_VALUE, IDC_HOLD_VALUE}) {
@@ -200,7 +200,7 @@ TEST_F(EditorWindows, TwentyCyclesUnderAudioLeakNoWindowsGdiObjectsOrMemory) {
     GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                          sizeof memory);
     EXPECT_LT(memory.PrivateUsage, privateBefore + 4 * 1024 * 1024)
-        << "twenty cycles may not keep megabytes";
+        << "ten cycles may not keep megabytes";
 }
 
 class ControlsPanel : public EditorHost {

@@ -4,20 +4,10 @@
 #include <windows.h>
 
 #include "diag/ErrorSystem.h"
+#include "tools/host/HostWindow.h"
 
-namespace {
-
-constexpr char kWindowClass[] = "VantoscopeRenderTest";
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-}  // namespace
+SharedHostWindow* const RenderFixture::hostWindow_ =
+    SharedHostWindow::Register("Render test", 0, 0, 900, 400);
 
 int CLogRecorder::Count(const std::string& text) const {
     int count = 0;
@@ -26,19 +16,9 @@ int CLogRecorder::Count(const std::string& text) const {
 }
 
 void RenderFixture::SetUp() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kWindowClass;
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    RegisterClassA(&windowClass);
-    RECT frame{0, 0, 900, 400};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    window_ = CreateWindowExA(0, kWindowClass, "Render test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                              0, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = hostWindow_->Handle();
     ASSERT_NE(window_, nullptr);
-    PumpMessages();
+    CHostWindow::Pump(0);
     errorBoxes_ = std::make_unique<CErrorBoxWatcher>();
     ErrorSystem::Acquire();
     ErrorSystem::Instance()->AddListener(&log_);
@@ -52,11 +32,7 @@ void RenderFixture::TearDown() {
         ErrorSystem::Instance()->RemoveListener(&log_);
         ErrorSystem::Release();
     }
-    // The watcher reads the texts of this thread's windows, which needs this
-    // thread to answer; the window goes first so that joining the watcher
-    // cannot wait on it.
-    if (window_ != nullptr) DestroyWindow(static_cast<HWND>(window_));
-    PumpMessages();
+    CHostWindow::Pump(0);
     errorBoxes_.reset();
 }
 
@@ -68,7 +44,7 @@ std::unique_ptr<CD3DRenderer> RenderFixture::MakeRenderer(CD3DRenderer::TestHook
 }
 
 CapturedImage RenderFixture::RenderAndCapture(CD3DRenderer& renderer) {
-    PumpMessages();
+    CHostWindow::Pump(0);
     const uint32_t before = capture_->FramesPresented();
     EXPECT_TRUE(renderer.RenderFrame());
     EXPECT_EQ(capture_->FramesPresented(), before + 1) << "no frame was presented";

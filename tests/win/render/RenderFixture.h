@@ -1,6 +1,6 @@
-// A top-level window with a 900 by 400 client area, the error system with
-// its log lines recorded and its error boxes closed, and the frame capture:
-// what every renderer test under Wine starts from.
+// A top-level window with a 900 by 400 client area, shared by every test,
+// the error system with its log lines recorded and its error boxes closed,
+// and the frame capture: what every renderer test under Wine starts from.
 #pragma once
 
 #include <memory>
@@ -9,6 +9,7 @@
 
 #include "diag/LogListener.h"
 #include "render/d3d9/D3DRenderer.h"
+#include "tests/win/SharedHostWindow.h"
 #include "tools/host/ErrorBoxWatcher.h"
 #include "tools/host/FrameCapture.h"
 
@@ -32,6 +33,7 @@ protected:
     // Renders one frame and returns what was presented.
     CapturedImage RenderAndCapture(CD3DRenderer& renderer);
 
+    static SharedHostWindow* const hostWindow_;
     void* window_ = nullptr;
     CLogRecorder log_;
     std::unique_ptr<CErrorBoxWatcher> errorBoxes_;

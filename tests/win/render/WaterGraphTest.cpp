@@ -24,6 +24,7 @@
 #include "render/d3d9/D3DDrawWaterGraph.h"
 #include "render/d3d9/D3DMesh.h"
 #include "render/d3d9/D3DRenderer.h"
+#include "tests/win/SharedHostWindow.h"
 #include "tools/host/ErrorBoxWatcher.h"
 #include "tools/host/FrameCapture.h"
 
@@ -72,8 +73,7 @@ protected:
         settings_ = std::make_unique<CSettings>();
         timer_ = std::make_unique<CPerformanceTimer>();
         store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_);
-        window_ = CreateWindowExA(0, "STATIC", "waterfall", WS_POPUP | WS_VISIBLE, 0, 0, 900, 400,
-                                  nullptr, nullptr, nullptr, nullptr);
+        window_ = hostWindow_->Handle();
         ASSERT_NE(window_, nullptr);
     }
     // The renderer on the window with the waterfall as its one component,
@@ -92,7 +92,6 @@ protected:
     }
     void TearDown() override {
         renderer_.reset();
-        if (window_ != nullptr) DestroyWindow(window_);
         store_.reset();
         timer_.reset();
         settings_.reset();
@@ -120,15 +119,19 @@ protected:
         SavePng(image, std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/" + name);
     }
 
+    static SharedHostWindow* const hostWindow_;
     CErrorBoxWatcher errors_;
     std::unique_ptr<CSettings> settings_;
     std::unique_ptr<CPerformanceTimer> timer_;
     CD3DCamera camera_;  // the scene camera, which the editor's frame loop owns
     std::unique_ptr<CSpectrumStore> store_;
-    HWND window_ = nullptr;
+    void* window_ = nullptr;
     std::unique_ptr<CD3DRenderer> renderer_;
     CD3DDrawWaterGraph* water_ = nullptr;  // owned by the renderer
 };
+
+SharedHostWindow* const WaterGraphTest::hostWindow_ =
+    SharedHostWindow::Register("waterfall", 0, 0, 900, 400);
 
 TEST_F(WaterGraphTest, LoudBandRisesWhereTheCameraProjectsIt) {
     Start();
