@@ -3,6 +3,7 @@
 
 #include <d3d9.h>
 
+#include "analysis/LoudnessMeter.h"
 #include "analysis/SpectrumStore.h"
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
