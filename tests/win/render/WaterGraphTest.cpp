@@ -71,7 +71,7 @@ protected:
         ErrorSystem::Acquire();
         settings_ = std::make_unique<CSettings>();
         timer_ = std::make_unique<CPerformanceTimer>();
-        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_);
+        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_, CreateBandScale);
         window_ = CreateWindowExA(0, "STATIC", "waterfall", WS_POPUP | WS_VISIBLE, 0, 0, 900, 400,
                                   nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(window_, nullptr);
