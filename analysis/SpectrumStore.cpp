@@ -4,13 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "analysis/AnalysisBlock.h"
+#include "analysis/AnalysisSettings.h"
+#include "analysis/AveragingRange.h"
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "params/LogarithmicScales.h"
-#include "params/ParameterTable.h"
-#include "params/Settings.h"
 
 namespace {
 
@@ -26,26 +26,31 @@ double BlocksPerSecond(double sampleRate) {
 
 // "Ave" and "Hold" show their maximum as "inf": averaging for ever and
 // holding peaks for ever.
-bool IsAtInfiniteMaximum(int parameter, float value) {
-    return value == ControlsParameterSpec(parameter).maximum;
+bool IsAtInfiniteMaximum(const AveragingRange& range, float value) {
+    return value == range.maximum;
 }
 
 // The parameters keep their values in range; a caller that hands over
 // anything else gets it clamped (not a number counts as the minimum), so
 // that the conversions to whole numbers below stay defined.
-float InParameterRange(int parameter, float value) {
-    const ParamSpec& spec = ControlsParameterSpec(parameter);
-    if (std::isnan(value)) return spec.minimum;
-    return std::clamp(value, spec.minimum, spec.maximum);
+float InParameterRange(const AveragingRange& range, float value) {
+    if (std::isnan(value)) return range.minimum;
+    return std::clamp(value, range.minimum, range.maximum);
 }
 
 }  // namespace
 
-CSpectrumStore::CSpectrumStore(CSettings& settings, CPerformanceTimer& timer)
-    : CSpectrumStore(settings, timer, timer.GetMilliseconds()) {}
+CSpectrumStore::CSpectrumStore(AnalysisSettings& settings, CPerformanceTimer& timer,
+                               ScaleFactory createScale)
+    : CSpectrumStore(settings, timer, std::move(createScale), timer.GetMilliseconds()) {}
 
-CSpectrumStore::CSpectrumStore(CSettings& settings, CPerformanceTimer& timer, uint32_t startMs)
-    : settings_(settings), timer_(timer), analysis_(startMs), lastUpdateMs_(startMs) {}
+CSpectrumStore::CSpectrumStore(AnalysisSettings& settings, CPerformanceTimer& timer,
+                               ScaleFactory createScale, uint32_t startMs)
+    : settings_(settings),
+      timer_(timer),
+      createScale_(std::move(createScale)),
+      analysis_(startMs),
+      lastUpdateMs_(startMs) {}
 
 CSpectrumStore::~CSpectrumStore() {
     Release();
@@ -63,7 +68,7 @@ bool CSpectrumStore::Initialise() {
     frozenPeak_.fill(0.0f);
     for (BandLevels& reference : references_) reference.fill(0.0f);
 
-    scale_ = std::make_unique<CLogScale>();
+    scale_ = createScale_();
     scale_->Init(0, kBandCount, CBandAnalysis::kLowestHz, kScaleHighHz);
     BuildBandTable(BinHz(sampleRate));
     initialised_.store(true, std::memory_order_release);
@@ -106,16 +111,16 @@ void CSpectrumStore::Update(const double* spectrum) {
 // "Ave" counts tenths of a second, so "Ave" * 100 is the averaging window
 // in milliseconds; 0 selects the decay.
 void CSpectrumStore::SetAveraging(float average, float peakHold) {
-    average = InParameterRange(kParamAverage, average);
-    peakHold = InParameterRange(kParamHold, peakHold);
+    average = InParameterRange(kAverageRange, average);
+    peakHold = InParameterRange(kHoldRange, peakHold);
     Hold hold(*this);
-    if (IsAtInfiniteMaximum(kParamAverage, average)) {
+    if (IsAtInfiniteMaximum(kAverageRange, average)) {
         analysis_.AverageForEver();
         return;  // the hold logic pauses too
     }
     const double sampleRate = settings_.sampleRate.load(std::memory_order_relaxed);
     analysis_.AverageOver(static_cast<int32_t>(average * 100.0f), BlocksPerSecond(sampleRate));
-    if (IsAtInfiniteMaximum(kParamHold, peakHold)) {
+    if (IsAtInfiniteMaximum(kHoldRange, peakHold)) {
         analysis_.HoldForEver();
         return;
     }

@@ -17,17 +17,18 @@
 #include <memory>
 
 #include "analysis/BandAnalysis.h"
+#include "analysis/Scale.h"
 #include "os/Lockable.h"
 
-class CLogScale;
 class CPerformanceTimer;
-class CSettings;
+struct AnalysisSettings;
 
 class CSpectrumStore : public CLockable {
 public:
     static constexpr int kReferenceCount = 4;
 
-    CSpectrumStore(CSettings& settings, CPerformanceTimer& timer);
+    // createScale makes the band scale at each initialisation.
+    CSpectrumStore(AnalysisSettings& settings, CPerformanceTimer& timer, ScaleFactory createScale);
     ~CSpectrumStore() override;
 
     // User-interface thread, where the store is created, before the audio
@@ -49,7 +50,7 @@ public:
     // True once per update: the waterfall takes each new frame once.
     bool TakeNewFrame() { return newFrame_.exchange(false, std::memory_order_acq_rel); }
     uint32_t LastUpdateMs() const { return lastUpdateMs_.load(std::memory_order_acquire); }
-    const CLogScale* Scale() const { return scale_.get(); }
+    const CScale* Scale() const { return scale_.get(); }
     int FirstBand() const { return firstBand_; }
     int BandCount() const { return bandCount_; }
 
@@ -68,11 +69,13 @@ public:
 private:
     // startMs: one clock reading, the start of both the hold period and the
     // time since the last update.
-    CSpectrumStore(CSettings& settings, CPerformanceTimer& timer, uint32_t startMs);
+    CSpectrumStore(AnalysisSettings& settings, CPerformanceTimer& timer, ScaleFactory createScale,
+                   uint32_t startMs);
     void BuildBandTable(double binHz);
 
-    CSettings& settings_;
+    AnalysisSettings& settings_;
     CPerformanceTimer& timer_;
+    ScaleFactory createScale_;
     int firstBand_ = 0;
     int bandCount_ = 0;
     CBandAnalysis analysis_;
@@ -81,7 +84,7 @@ private:
     BandLevels frozenLevel_{};
     BandLevels frozenPeak_{};
     std::array<BandLevels, kReferenceCount> references_{};
-    std::unique_ptr<CLogScale> scale_;
+    std::unique_ptr<CScale> scale_;
     std::atomic<bool> initialised_{false};
     std::atomic<uint32_t> lastUpdateMs_;
     std::atomic<bool> newFrame_{false};

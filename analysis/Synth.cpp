@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "analysis/FFT.h"
 #include "analysis/GeneratorControls.h"
@@ -28,14 +29,15 @@ double NoiseSample() {
 
 }  // namespace
 
-CSynth::CSynth(CSettings& settings, CStatistics& statistics,
+CSynth::CSynth(AnalysisSettings& settings, CStatistics& statistics,
                const std::atomic<double>& sampleRateHz, CPerformanceTimer& timer,
-               CLockable& pluginLock, const EditorFactory& createEditor)
+               CLockable& pluginLock, const EditorFactory& createEditor, ScaleFactory createScale)
     : settings_(settings),
       statistics_(statistics),
       sampleRateHz_(sampleRateHz),
       timer_(timer),
-      pluginLock_(pluginLock) {
+      pluginLock_(pluginLock),
+      createScale_(std::move(createScale)) {
     VS_LOG("FFT init");
     analyser_ = std::make_unique<CFFT>();
     VS_LOG("Editor init");
@@ -136,7 +138,7 @@ void CSynth::OnEditorOpen(os::WindowHandle parent) {
     // audio thread never sees its store replaced.
     if (IsEditorOpen()) OnEditorClose();
     parentWindow_ = parent;
-    store_ = std::make_unique<CSpectrumStore>(settings_, timer_);
+    store_ = std::make_unique<CSpectrumStore>(settings_, timer_, createScale_);
     store_->Initialise();
     editor_->Open(parent, store_.get());
     editorOpen_.store(true, std::memory_order_release);

@@ -15,15 +15,16 @@
 
 #include "analysis/AnalysisBlock.h"
 #include "analysis/EngineEditor.h"
+#include "analysis/Scale.h"
 #include "os/Lockable.h"
 #include "os/Window.h"
 
 class CFFT;
 class CGeneratorControls;
 class CPerformanceTimer;
-class CSettings;
 class CSpectrumStore;
 class CStatistics;
+struct AnalysisSettings;
 
 class CSynth {
 public:
@@ -32,9 +33,11 @@ public:
     // Everything given outlives the engine: the settings (handed on to each
     // spectrum store), the statistics and the sample rate that the analysis
     // feeds and reads, the timer and the plug-in lock. createEditor makes the
-    // editor, once, during construction.
-    CSynth(CSettings& settings, CStatistics& statistics, const std::atomic<double>& sampleRateHz,
-           CPerformanceTimer& timer, CLockable& pluginLock, const EditorFactory& createEditor);
+    // editor, once, during construction; createScale is handed on to each
+    // spectrum store for its band scale.
+    CSynth(AnalysisSettings& settings, CStatistics& statistics,
+           const std::atomic<double>& sampleRateHz, CPerformanceTimer& timer, CLockable& pluginLock,
+           const EditorFactory& createEditor, ScaleFactory createScale);
     ~CSynth();
 
     // Audio thread, under the plug-in lock.
@@ -61,11 +64,12 @@ private:
     void AnalyseBlock();
     int32_t AppendToBlocks(double** outputs, int32_t offset, int32_t frames);
 
-    CSettings& settings_;
+    AnalysisSettings& settings_;
     CStatistics& statistics_;
     const std::atomic<double>& sampleRateHz_;
     CPerformanceTimer& timer_;
     CLockable& pluginLock_;
+    ScaleFactory createScale_;
     std::unique_ptr<CFFT> analyser_;
     std::unique_ptr<CEngineEditor> editor_;
     // The editor's generator controls, taken once, so that the audio thread

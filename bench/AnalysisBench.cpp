@@ -11,6 +11,7 @@
 #include "analysis/RealFFT.h"
 #include "analysis/SpectrumStore.h"
 #include "bench/ReferencePipeline.h"
+#include "params/LogarithmicScales.h"
 #include "params/Settings.h"
 
 namespace {
@@ -52,7 +53,7 @@ void BlockAnalysisOurs(benchmark::State& state) {
     CSettings settings;
     CPerformanceTimer timer;
     CFFT analyser;
-    CSpectrumStore store(settings, timer);
+    CSpectrumStore store(settings, timer, CreateBandScale);
     store.Initialise();
     const std::vector<double> left = Signal(2);
     const std::vector<double> right = Signal(3);
@@ -67,7 +68,7 @@ void BlockAnalysisReference(benchmark::State& state) {
     CSettings settings;
     CPerformanceTimer timer;
     ReferencePipeline reference;
-    CSpectrumStore store(settings, timer);
+    CSpectrumStore store(settings, timer, CreateBandScale);
     store.Initialise();
     const std::vector<double> left = Signal(2);
     const std::vector<double> right = Signal(3);

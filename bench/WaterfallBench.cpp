@@ -12,6 +12,7 @@
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
 #include "analysis/SpectrumStore.h"
+#include "params/LogarithmicScales.h"
 #include "params/Settings.h"
 #include "render/WaterfallModel.h"
 
@@ -23,7 +24,7 @@ constexpr size_t kSurfaceBytes = WaterGeometry::kSurfaceVertexCount * sizeof(Wat
 void WaterfallFrameOurs(benchmark::State& state) {
     CSettings settings;
     CPerformanceTimer timer;
-    CSpectrumStore store(settings, timer);
+    CSpectrumStore store(settings, timer, CreateBandScale);
     store.Initialise();
     std::vector<double> spectrum(CFFT::kSize);
     for (double& levelDb : spectrum) levelDb = -100.0 + std::rand() % 100;

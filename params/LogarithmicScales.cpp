@@ -1,4 +1,4 @@
-// CLogScale: the band edges and the band of a frequency.
+// CLogScale: the band edges and the band of a frequency; the store's scale.
 #include "params/LogarithmicScales.h"
 
 #include <cmath>
@@ -44,4 +44,8 @@ int32_t CLogScale::IndexOf(double value) const {
     }
     diag::LogErrorLine("Could not get linear from log", kLogSource, kIndexOfErrorLine);
     return 0;
+}
+
+std::unique_ptr<CScale> CreateBandScale() {
+    return std::make_unique<CLogScale>();
 }

@@ -1,19 +1,12 @@
-// Index-to-value scales. The spectrum store lays its 256 bands over ten
+// The logarithmic scale. The spectrum store lays its 256 bands over ten
 // octaves from 20 Hz with a CLogScale; the display finds the band of a
-// frequency with IndexOf. A scale is initialised once by its owner and only
-// read afterwards, so it has no lock.
+// frequency with IndexOf.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
-class CScale {
-public:
-    virtual bool Init(int32_t first, int32_t last, double low, double high) = 0;
-    virtual double ValueAt(int32_t index) const = 0;
-    virtual int32_t IndexOf(double value) const = 0;
-    virtual ~CScale() = default;
-};
+#include "analysis/Scale.h"
 
 // Entries 0..count run from 20 to 20480 in equal ratios of 2^(10 / count),
 // whatever low and high say.
@@ -33,3 +26,6 @@ private:
     double high_ = 0.0;
     std::unique_ptr<double[]> table_;
 };
+
+// The spectrum store's band scale: always the logarithmic one.
+std::unique_ptr<CScale> CreateBandScale();

@@ -1,6 +1,7 @@
 // The parameter table: ranges, steps, defaults, texts and dialog controls.
 #include "params/ParameterTable.h"
 
+#include "analysis/AveragingRange.h"
 #include "resources/resource.h"
 
 namespace {
@@ -34,11 +35,12 @@ constexpr ControlsEntry kControlsTable[kControlsParameterCount] = {
      {0, 100, 5, 50, IDC_AXIS_VALUE, IDC_AXIS_DOWN, IDC_AXIS_UP, 0, kParamAxis, false, false}},
     {"Ave",
      "ms",
-     {0, 101, 10, 0, IDC_AVERAGE_VALUE, IDC_AVERAGE_DOWN, IDC_AVERAGE_UP, 0, kParamAverage, false,
-      true}},
+     {kAverageRange.minimum, kAverageRange.maximum, 10, 0, IDC_AVERAGE_VALUE, IDC_AVERAGE_DOWN,
+      IDC_AVERAGE_UP, 0, kParamAverage, false, true}},
     {"Hold",
      "ms",
-     {0, 5100, 100, 500, IDC_HOLD_VALUE, IDC_HOLD_DOWN, IDC_HOLD_UP, 0, kParamHold, false, true}},
+     {kHoldRange.minimum, kHoldRange.maximum, 100, 500, IDC_HOLD_VALUE, IDC_HOLD_DOWN, IDC_HOLD_UP,
+      0, kParamHold, false, true}},
     {"Freq",
      "Hz",
      {10, 20000, 100, 1000, IDC_FREQUENCY_VALUE, IDC_FREQUENCY_DOWN, IDC_FREQUENCY_UP, 0,

@@ -4,16 +4,16 @@
 // the two folders the plug-in knows. Nothing of it is stored between runs.
 //
 // Threads: the user-interface thread writes the dialog-facing fields; the
-// audio thread reads the sample rate and the fall rates, which are atomic.
+// fields the audio thread reads (sample rate, fall rates, band table) come
+// from AnalysisSettings, which says how they are shared.
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "analysis/BandRange.h"
+#include "analysis/AnalysisSettings.h"
 
 class CLoudnessMeter;
 class CStatistics;
@@ -26,7 +26,7 @@ struct CameraPreset {
     float pitchDeg;
 };
 
-class CSettings {
+class CSettings : public AnalysisSettings {
 public:
     static constexpr int kPresetCount = 6;
     static constexpr int kPaletteSize = 120;
@@ -56,15 +56,9 @@ public:
     // renderers.
     int32_t maxBlockSize = 0;
     int32_t range3dDb = -60;
-    std::atomic<double> sampleRate{44100.0};
     float controlSensitivity = 0.5f;
     bool showDebugPane = false;
     int32_t maxFrameRate = 60;
-    std::atomic<float> peakFallPerSecond{0.1f};
-    std::atomic<float> levelFallPerBlock{0.11f};
-    // Built by the spectrum store on the user-interface thread before the
-    // audio thread first reads it; it outlives the store.
-    std::unique_ptr<BandTable> bandTable;
 
 private:
     void ResolvePluginFolder();

@@ -10,6 +10,7 @@
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
 #include "os/Window.h"
+#include "params/LogarithmicScales.h"
 #include "params/ParamControl.h"
 #include "params/Settings.h"
 
@@ -53,7 +54,7 @@ CVstPlugin::CVstPlugin(audioMasterCallback audioMaster)
         return editor;
     };
     engine_ = std::make_unique<CSynth>(*settings_, settings_->Statistics(), settings_->sampleRate,
-                                       timer, *this, createEditor);
+                                       timer, *this, createEditor, CreateBandScale);
     VS_LOG("Synth Init");
 }
 

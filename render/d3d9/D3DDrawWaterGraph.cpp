@@ -9,7 +9,6 @@
 #include "analysis/SpectrumStore.h"
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
-#include "params/LogarithmicScales.h"
 #include "params/ParamControl.h"
 #include "params/ParameterTable.h"
 #include "params/Settings.h"

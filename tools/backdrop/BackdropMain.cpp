@@ -6,6 +6,7 @@
 
 #include "analysis/PerformanceTimer.h"
 #include "analysis/SpectrumStore.h"
+#include "params/LogarithmicScales.h"
 #include "params/Settings.h"
 #include "tools/backdrop/BackdropPainter.h"
 #include "tools/backdrop/PngWriter.h"
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     }
     CSettings settings;
     CPerformanceTimer timer;
-    CSpectrumStore store(settings, timer);
+    CSpectrumStore store(settings, timer, CreateBandScale);
     if (!store.Initialise() || !settings.bandTable) {
         std::fprintf(stderr, "backdrop: no band table\n");
         return 1;

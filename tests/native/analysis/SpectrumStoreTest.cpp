@@ -11,6 +11,7 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
+#include "params/LogarithmicScales.h"
 #include "params/ParameterTable.h"
 #include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/SettingsFixture.h"
@@ -46,7 +47,7 @@ protected:
     void Rebuild(double sampleRate) {
         store_.reset();
         settings_->sampleRate = sampleRate;
-        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_);
+        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_, CreateBandScale);
         ASSERT_TRUE(store_->Initialise());
     }
     // Milliseconds since the timer was made (it was made at 1000 ms).
@@ -186,7 +187,7 @@ TEST_F(SpectrumStoreTest, NewFrameIsTakenOnce) {
 }
 
 TEST_F(SpectrumStoreTest, UninitialisedStoreIgnoresUpdates) {
-    CSpectrumStore fresh(*settings_, *timer_);
+    CSpectrumStore fresh(*settings_, *timer_, CreateBandScale);
     const Spectrum loud = Flat(0.0);
     fresh.Update(loud.data());
     EXPECT_FALSE(fresh.TakeNewFrame());

@@ -13,6 +13,7 @@
 #include "analysis/LoudnessSnapshot.h"
 #include "analysis/PerformanceTimer.h"
 #include "analysis/Statistics.h"
+#include "params/LogarithmicScales.h"
 #include "render/BarGradient.h"
 #include "render/BarGraph2DState.h"
 #include "render/BarGraphLayout.h"
@@ -98,7 +99,7 @@ protected:
     void SetUp() override {
         SettingsFixture::SetUp();
         timer_ = std::make_unique<CPerformanceTimer>();
-        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_);
+        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_, CreateBandScale);
         ASSERT_TRUE(store_->Initialise());
     }
     void TearDown() override {

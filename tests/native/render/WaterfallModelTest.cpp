@@ -9,8 +9,9 @@
 
 #include "analysis/FFT.h"
 #include "analysis/PerformanceTimer.h"
-#include "tests/native/support/FakeSystem.h"
+#include "params/LogarithmicScales.h"
 #include "render/LevelHeight.h"
+#include "tests/native/support/FakeSystem.h"
 #include "tests/native/support/SettingsFixture.h"
 
 using namespace WaterGeometry;
@@ -25,7 +26,7 @@ protected:
         timer_ = std::make_unique<CPerformanceTimer>();
         settings_->sampleRate = 40960.0;      // one block every 100 ms
         settings_->levelFallPerBlock = 1.0f;  // levels follow each block at once
-        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_);
+        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_, CreateBandScale);
         ASSERT_TRUE(store_->Initialise());
         model_ = std::make_unique<CWaterfallModel>(settings_->Palette(), -60.0f);
     }

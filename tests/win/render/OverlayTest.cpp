@@ -18,6 +18,7 @@
 #include "analysis/Statistics.h"
 #include "diag/ErrorSystem.h"
 #include "editor/SynthEditor.h"
+#include "params/LogarithmicScales.h"
 #include "params/Settings.h"
 #include "plugin/VstAbi.h"
 #include "plugin/VstEntry.h"
@@ -67,7 +68,8 @@ protected:
         ASSERT_TRUE(renderer_->Setup(window_));
         editor_ = std::make_unique<CSynthEditor>(*plugin_->Settings(), *CVstPlugin::SharedTimer(),
                                                  plugin_);
-        store_ = std::make_unique<CSpectrumStore>(*plugin_->Settings(), *CVstPlugin::SharedTimer());
+        store_ = std::make_unique<CSpectrumStore>(*plugin_->Settings(), *CVstPlugin::SharedTimer(),
+                                                  CreateBandScale);
     }
     void TearDown() override {
         renderer_.reset();

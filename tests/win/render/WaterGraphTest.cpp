@@ -72,7 +72,7 @@ protected:
         ErrorSystem::Acquire();
         settings_ = std::make_unique<CSettings>();
         timer_ = std::make_unique<CPerformanceTimer>();
-        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_);
+        store_ = std::make_unique<CSpectrumStore>(*settings_, *timer_, CreateBandScale);
         window_ = hostWindow_->Handle();
         ASSERT_NE(window_, nullptr);
     }

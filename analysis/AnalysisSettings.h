@@ -1,0 +1,21 @@
+// The per-instance values the analysis reads and writes: the sample rate
+// the host announced, the two fall rates the settings dialog applies and the
+// band table the spectrum store builds.
+//
+// Threads: the audio thread reads the sample rate and the fall rates, which
+// are atomic; the band table is written on the user-interface thread before
+// the audio thread first reads it.
+#pragma once
+
+#include <atomic>
+#include <memory>
+
+#include "analysis/BandRange.h"
+
+struct AnalysisSettings {
+    std::atomic<double> sampleRate{44100.0};
+    std::atomic<float> peakFallPerSecond{0.1f};
+    std::atomic<float> levelFallPerBlock{0.11f};
+    // Built by the spectrum store; it outlives the store.
+    std::unique_ptr<BandTable> bandTable;
+};
