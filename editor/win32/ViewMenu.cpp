@@ -47,9 +47,8 @@ void ShowViewMenu(HWND view, CSynthEditor& editor, POINT screenPoint) {
 }
 
 POINT ViewMenuPoint(HWND view, LPARAM lParam) {
-    if (lParam != -1) {
-        return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    }
+    const POINT given{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (given.x != -1 || given.y != -1) return given;
     RECT client;
     GetClientRect(view, &client);
     POINT point;

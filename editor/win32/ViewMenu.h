@@ -13,6 +13,6 @@ class CSynthEditor;
 void ShowViewMenu(HWND view, CSynthEditor& editor, POINT screenPoint);
 
 // Where a WM_CONTEXTMENU asks for the menu: the given screen point of a
-// click, or for the keyboard's (-1) the cursor when it is over the view,
+// click, or for the keyboard's (-1, -1) the cursor when it is over the view,
 // else the view's centre.
 POINT ViewMenuPoint(HWND view, LPARAM lParam);
