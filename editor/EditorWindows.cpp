@@ -1,6 +1,7 @@
 // The factory of the editor's window system, and the headless stand-in that
 // serves when no window system was installed: windows are distinct tokens,
-// nothing is drawn and every call succeeds.
+// nothing is drawn and every call succeeds
+// except those that need a picture.
 #include "editor/EditorWindows.h"
 
 #include <atomic>
@@ -29,6 +30,9 @@ public:
     void RenderFrame() override {}
     void NotifySettingsApplied() override {}
     void DestroyRenderer() override {}
+    // Nothing is drawn, so there is nothing to capture or write.
+    bool CaptureView(ViewPicture&) override { return false; }
+    bool WritePicture(const std::string&, const ViewPicture&) override { return false; }
     void SetFrameTimer(os::WindowHandle, int32_t) override {}
     bool IsKeyDown(int32_t) override { return false; }
     void OpenDocument(os::WindowHandle, const std::string&) override {}

@@ -16,6 +16,7 @@
 class CSynthEditor;
 class CParamControl;
 class CEditorListener;
+struct ViewPicture;
 
 class CEditorWindows {
 public:
@@ -58,6 +59,13 @@ public:
     virtual void RenderFrame() = 0;
     virtual void NotifySettingsApplied() = 0;
     virtual void DestroyRenderer() = 0;
+
+    // Draws a frame now and copies it as presented; false without a device
+    // or while it is lost.
+    virtual bool CaptureView(ViewPicture& picture) = 0;
+    // Encodes the picture as a PNG file at path; false on any failure, with
+    // no file left behind.
+    virtual bool WritePicture(const std::string& path, const ViewPicture& picture) = 0;
 
     virtual void SetFrameTimer(os::WindowHandle view, int32_t periodMs) = 0;
     virtual bool IsKeyDown(int32_t virtualKey) = 0;

@@ -45,6 +45,8 @@ CSynthEditor::CSynthEditor(CSettings& settings, CPerformanceTimer& timer,
       panel_(state_, controlsParameters_, settings, session_),
       settingsCommands_(state_, settingsParameters_, settings, session_, panel_),
       frameLoop_(state_, controlsParameters_, settings, timer, session_),
+      viewExport_(state_, controlsParameters_, settings, session_),
+      viewMenu_(state_, [this] { viewExport_.Export(); }),
       mainViewRect_{0, 0, kEditorLayout.Width(), kEditorLayout.viewHeight},
       controlsRect_{0, kEditorLayout.viewHeight, kEditorLayout.Width(), kEditorLayout.Height()} {
     Hold hold(*this);

@@ -2,9 +2,10 @@
 // with itself, so the parameter table, the key bindings and the display
 // state exist before any window does; the host then opens and closes its
 // windows any number of times. It owns the parameters, the editor state,
-// the panel and settings commands and the frame loop, and brings the
-// windows, dialogs and renderer up and down in order. Everything here runs
-// on the host's user-interface thread except where a member says otherwise.
+// the panel, settings and view menu commands, the export and the frame
+// loop, and brings the windows, dialogs and renderer up and down in order.
+// Everything here runs on the host's user-interface thread except where a
+// member says otherwise.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,8 @@
 #include "editor/FrameLoop.h"
 #include "editor/PanelCommands.h"
 #include "editor/SettingsCommands.h"
+#include "editor/ViewExport.h"
+#include "editor/ViewMenuCommands.h"
 #include "os/Lockable.h"
 #include "os/Window.h"
 #include "params/ParameterTable.h"
@@ -51,6 +54,8 @@ public:
     CPanelCommands& PanelCommands() { return panel_; }
     CSettingsCommands& SettingsCommands() { return settingsCommands_; }
     CFrameLoop& FrameLoop() { return frameLoop_; }
+    CViewMenuCommands& ViewMenu() { return viewMenu_; }
+    CViewExport& ViewExport() { return viewExport_; }
 
     os::WindowHandle MainView() const { return session_.mainView; }
     os::WindowHandle ControlsDialog() const { return session_.controlsDialog; }
@@ -87,6 +92,8 @@ private:
     CPanelCommands panel_;
     CSettingsCommands settingsCommands_;
     CFrameLoop frameLoop_;
+    CViewExport viewExport_;
+    CViewMenuCommands viewMenu_;
     os::Rect mainViewRect_;
     os::Rect controlsRect_;
     bool countsAsOpen_ = false;

@@ -1,7 +1,10 @@
 // MainViewProc: the 3D view's window. Its timer drives the frame loop; its
-// mouse input becomes the editor's navigation state.
+// mouse input becomes the editor's navigation state; a right-click without
+// a drag, the Menu key or Shift+F10 opens its menu, whose commands (and
+// Ctrl+S) arrive here.
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
+#include "editor/win32/ViewMenu.h"
 #include "editor/win32/WindowProcs.h"
 
 namespace {
@@ -54,6 +57,30 @@ void OnWheel(HWND window, CSynthEditor* editor, WPARAM wParam, LPARAM lParam) {
     editor->State().Navigation().wheelNotches = static_cast<short>(HIWORD(wParam)) / kWheelNotch;
 }
 
+// A right button released where it was pressed opens the menu; one that
+// dragged has rotated the camera and stops there.
+void OnRightButtonUp(HWND window, CSynthEditor* editor, LPARAM lParam) {
+    const bool dragged = editor != nullptr && editor->State().Navigation().dragging != 0;
+    OnButtonUp(editor, lParam);
+    if (editor == nullptr || dragged) return;
+    POINT point = PointOf(lParam);
+    ClientToScreen(window, &point);
+    ShowViewMenu(window, *editor, point);
+}
+
+// True when the key was one of the view's own.
+bool OnKeyDown(HWND window, CSynthEditor* editor, WPARAM wParam) {
+    if (editor == nullptr) return false;
+    const ViewKeyResult result = CViewMenuCommands::KeyAction(
+        static_cast<int32_t>(wParam), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0);
+    if (result.action == ViewKeyAction::kOpenMenu) {
+        ShowViewMenu(window, *editor, ViewMenuPoint(window, -1));
+    } else if (result.action == ViewKeyAction::kCommand) {
+        editor->ViewMenu().Execute(result.commandId);
+    }
+    return result.action != ViewKeyAction::kNone;
+}
+
 }  // namespace
 
 LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -96,10 +123,27 @@ LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             OnButtonDown(window, editor, lParam);
             return 0;
         case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
         case WM_MBUTTONUP:
             OnButtonUp(editor, lParam);
             return 0;
+        case WM_RBUTTONUP:
+            OnRightButtonUp(window, editor, lParam);
+            return 0;
+        case WM_CONTEXTMENU:
+            if (editor != nullptr) ShowViewMenu(window, *editor, ViewMenuPoint(window, lParam));
+            return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (OnKeyDown(window, editor, wParam)) return 0;
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_KEYUP:
+            // The system would open the menu a second time on the Menu
+            // key's release.
+            if (wParam == VK_APPS) return 0;
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_COMMAND:
+            if (editor != nullptr && editor->ViewMenu().Execute(LOWORD(wParam))) return 0;
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_MOUSEWHEEL:
             OnWheel(window, editor, wParam, lParam);
             return 0;

@@ -9,6 +9,7 @@
 #include "editor/EditorLayout.h"
 #include "editor/SynthEditor.h"
 #include "editor/win32/FaultSeam.h"
+#include "editor/win32/PngFile.h"
 #include "editor/win32/ValueText.h"
 #include "editor/win32/WindowProcs.h"
 #include "os/Folders.h"
@@ -180,6 +181,17 @@ void CWin32EditorWindows::NotifySettingsApplied() {
 
 void CWin32EditorWindows::DestroyRenderer() {
     renderer_.reset();
+}
+
+bool CWin32EditorWindows::CaptureView(ViewPicture& picture) {
+    if (!renderer_) return false;
+    renderer_->RequestCapture();
+    renderer_->RenderFrame();
+    return renderer_->TakeCapture(picture);
+}
+
+bool CWin32EditorWindows::WritePicture(const std::string& path, const ViewPicture& picture) {
+    return WritePngFile(path, picture);
 }
 
 void CWin32EditorWindows::SetFrameTimer(os::WindowHandle view, int32_t periodMs) {

@@ -34,6 +34,8 @@ public:
     void RenderFrame() override;
     void NotifySettingsApplied() override;
     void DestroyRenderer() override;
+    bool CaptureView(ViewPicture& picture) override;
+    bool WritePicture(const std::string& path, const ViewPicture& picture) override;
     void SetFrameTimer(os::WindowHandle view, int32_t periodMs) override;
     bool IsKeyDown(int32_t virtualKey) override;
     void OpenDocument(os::WindowHandle owner, const std::string& target) override;

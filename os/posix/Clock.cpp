@@ -28,8 +28,7 @@ int64_t PerformanceCounterPinned() {
 }
 
 LocalTimeTexts ReadLocalTimeTexts() {
-    const posix::WallClockSource source = gWallClockSource.load();
-    const time_t seconds = source != nullptr ? source() : time(nullptr);
+    const time_t seconds = posix::WallClockSeconds();
     tm local{};
     localtime_r(&seconds, &local);
     char date[512] = {};
@@ -47,6 +46,11 @@ void SetCounterSource(CounterSource source) {
 
 void SetWallClockSource(WallClockSource source) {
     gWallClockSource.store(source);
+}
+
+std::time_t WallClockSeconds() {
+    const WallClockSource source = gWallClockSource.load();
+    return source != nullptr ? source() : time(nullptr);
 }
 
 }  // namespace posix

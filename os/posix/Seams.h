@@ -22,6 +22,8 @@ void SetCounterSource(CounterSource source);
 // Seconds since the epoch that the local time texts show; default: now.
 using WallClockSource = std::time_t (*)();
 void SetWallClockSource(WallClockSource source);
+// The hook's answer, or the real clock's.
+std::time_t WallClockSeconds();
 
 // The common documents folder; default: VANTOSCOPE_DOCUMENTS, else HOME.
 using DocumentsFolderSource = std::optional<std::string> (*)();

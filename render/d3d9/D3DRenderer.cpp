@@ -6,10 +6,12 @@
 #include <d3d9.h>
 
 #include <cstring>
+#include <utility>
 
 #include "diag/Log.h"
 #include "editor/EditorLayout.h"
 #include "editor/SynthEditor.h"
+#include "render/d3d9/BackBufferCopy.h"
 #include "render/d3d9/ComPtr.h"
 #include "render/d3d9/SpriteBatch.h"
 
@@ -190,7 +192,22 @@ bool CD3DRenderer::RenderFrame() {
     for (auto& component : components_) component->Draw2D(sprite_.get());
     sprite_->End();
     device->EndScene();
+    if (captureRequested_) {
+        captureRequested_ = false;
+        captured_ = CopyBackBuffer(device, capture_);
+    }
     if (PresentFrame() == D3DERR_DEVICELOST) EnterLostState();
+    return true;
+}
+
+bool CD3DRenderer::TakeCapture(ViewPicture& picture) {
+    // A request that met no frame (the device was lost) ends here too, so
+    // no later frame copies for nothing.
+    captureRequested_ = false;
+    if (!captured_) return false;
+    captured_ = false;
+    picture = std::move(capture_);
+    capture_ = ViewPicture{};
     return true;
 }
 

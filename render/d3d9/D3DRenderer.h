@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/EditorListener.h"
+#include "editor/ViewPicture.h"
 #include "os/Window.h"
 #include "render/D3DComponent.h"
 
@@ -47,6 +48,11 @@ public:
     // device, or while the device is lost and cannot be reset yet, it returns
     // true at once without drawing.
     bool RenderFrame();
+    // The next frame drawn keeps a copy of its back buffer as presented;
+    // frames without a request copy nothing.
+    void RequestCapture() { captureRequested_ = true; }
+    // Hands over the copy; false when no frame was copied since the request.
+    bool TakeCapture(ViewPicture& picture);
     // Takes the fill mode chosen on the controls dialog.
     void SyncFromEditor(const CSynthEditor& editor) override;
 
@@ -84,6 +90,9 @@ private:
     int32_t height_ = 0;
     int32_t fillMode_ = 0;
     bool deviceLost_ = false;
+    bool captureRequested_ = false;
+    bool captured_ = false;
+    ViewPicture capture_;
     bool resetFailureReported_ = false;
     TestHooks hooks_;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
 
@@ -63,6 +64,8 @@ public:
     void RenderFrame() override { ++gWindows.renderedFrames; }
     void NotifySettingsApplied() override {}
     void DestroyRenderer() override {}
+    bool CaptureView(ViewPicture&) override { return false; }
+    bool WritePicture(const std::string&, const ViewPicture&) override { return false; }
     void SetFrameTimer(os::WindowHandle, int32_t periodMs) override {
         gWindows.timerPeriods.push_back(periodMs);
     }
@@ -325,3 +328,10 @@ TEST_F(SynthEditorTest, SettingsLoadAndApplyThroughTheirParameters) {
 }
 
 }  // namespace
+
+TEST_F(SynthEditorTest, ExportCommandWithoutAPictureReportsOnceAndWritesNothing) {
+    Open();
+    EXPECT_TRUE(Editor().ViewMenu().Execute(IDM_EXPORT));
+    EXPECT_TRUE(ErrorContains("Export failed: the view could not be captured"));
+    EXPECT_FALSE(std::filesystem::exists(capture_.Folder() / "Vantoscope"));
+}

@@ -1,0 +1,56 @@
+// The view's popup menu as data, and what its commands do: the option items
+// toggle the view's options in the editor state, the export item runs the
+// export the editor hands in. The window glue builds the system menu from
+// Entries() every time it opens, so the check marks always show the state
+// and items added later (submenus included) need no change there.
+//
+// Thread: user-interface thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class CEditorState;
+
+struct ViewMenuEntry {
+    // 0 for a separator or a submenu's title.
+    int id = 0;
+    std::string caption;
+    // Shown right-aligned beside the caption, e.g. "Ctrl+S".
+    std::string shortcut;
+    bool checked = false;
+    // Not empty: the entry opens this submenu.
+    std::vector<ViewMenuEntry> children;
+};
+
+// What a key pressed in the view asks for.
+enum class ViewKeyAction { kNone, kOpenMenu, kCommand };
+
+struct ViewKeyResult {
+    ViewKeyAction action = ViewKeyAction::kNone;
+    int commandId = 0;
+};
+
+class CViewMenuCommands {
+public:
+    using ExportAction = std::function<void()>;
+
+    // exportView writes the picture and the table; it may be empty, then
+    // the export command does nothing.
+    CViewMenuCommands(CEditorState& state, ExportAction exportView);
+
+    std::vector<ViewMenuEntry> Entries() const;
+    // False when id is none of the menu's commands, which then is left to
+    // whoever else handles it.
+    bool Execute(int id);
+
+    // virtualKey: the Windows key code of a key pressed while the view has
+    // the focus, with the states of Ctrl and Shift.
+    static ViewKeyResult KeyAction(int32_t virtualKey, bool control, bool shift);
+
+private:
+    CEditorState& state_;
+    ExportAction exportView_;
+};
