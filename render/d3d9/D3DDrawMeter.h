@@ -5,19 +5,24 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "editor/EditorListener.h"
 #include "render/D3DComponent.h"
+#include "render/ScaledMeter.h"
 #include "render/d3d9/ComPtr.h"
 
 struct IDirect3DTexture9;
+class CD3DOverlayPainter;
+class CPerformanceTimer;
 class CSpectrumStore;
 class CStatistics;
 
 class CD3DDrawMeter : public CD3DComponent, public CEditorListener {
 public:
-    // Draws the block peak and RMS of the statistics.
-    explicit CD3DDrawMeter(CStatistics& statistics);
+    // Draws the block peak and RMS of the statistics; the hold lines of the
+    // scaled meter keep time by timer.
+    CD3DDrawMeter(CStatistics& statistics, CPerformanceTimer& timer);
     ~CD3DDrawMeter() override;
 
     // Given by the editor like the other components'; the meter reads the
@@ -31,10 +36,19 @@ public:
     void SyncFromEditor(const CSynthEditor& editor) override;
 
 private:
+    bool CreateScaledParts(IDirect3DDevice9* device);
+    void DrawScaled(CSpriteBatch* sprite, double blockPeak, double blockRms);
+
     CStatistics& statistics_;
+    CPerformanceTimer& timer_;
     ComPtr<IDirect3DTexture9> texture_;
     int32_t width_ = 0;
     int32_t height_ = 0;
     bool shown_ = false;
     CSpectrumStore* store_ = nullptr;
+    // The meter with scale: opaque bars, hold lines, ticks and figures.
+    bool withScale_ = false;
+    ComPtr<IDirect3DTexture9> scaledTexture_;
+    std::unique_ptr<CD3DOverlayPainter> painter_;
+    CScaledMeter scaled_;
 };
