@@ -1,6 +1,8 @@
 // The meter's bars, hold lines and figures on the dBFS scale.
 #include "render/ScaledMeter.h"
 
+#include <algorithm>
+
 void CScaledMeter::Update(double blockPeak, double blockRms, uint32_t nowMs) {
     const double levels[kBarCount] = {DbfsOfLinear(blockPeak), DbfsOfLinear(blockRms)};
     for (int i = 0; i < kBarCount; ++i) {
@@ -40,4 +42,16 @@ std::array<MeterTick, kDbfsMeterTicks.size()> CScaledMeter::Ticks() {
         ticks[i] = MeterTickOf(kDbfsMeterScale, kDbfsMeterTicks[i]);
     }
     return ticks;
+}
+
+std::array<int, kDbfsMeterTicks.size()> CScaledMeter::TickLabelTops(int lineHeight) {
+    const auto ticks = Ticks();
+    std::array<int, kDbfsMeterTicks.size()> tops{};
+    int freeFrom = 0;
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        const int centred = std::min(ticks[i].y - lineHeight / 2, kMeterScaleRows - lineHeight / 2);
+        tops[i] = std::max(centred, freeFrom);
+        freeFrom = tops[i] + lineHeight;
+    }
+    return tops;
 }

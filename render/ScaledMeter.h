@@ -31,7 +31,7 @@ public:
     static constexpr int kTickX = kBarCount * kBarPitch;
     static constexpr int kTickLength = 4;
     static constexpr int kLabelX = kTickX + kTickLength + 2;
-    static constexpr int kFiguresY = kMeterScaleRows + 4;
+    static constexpr int kFiguresY = kMeterScaleRows + 8;
 
     using Bars = std::array<ScaledMeterBar, kBarCount>;
 
@@ -47,6 +47,10 @@ public:
     // each row, with its black line every third row.
     static CMeterTexture::Texels BuildTexture();
     static std::array<MeterTick, kDbfsMeterTicks.size()> Ticks();
+    // Tops of the tick labels, lines of lineHeight pixels: centred on their
+    // ticks, within the bar's rows, and pushed down below the label above
+    // where the ticks stand closer than a line (0, -3, -6 dBFS).
+    static std::array<int, kDbfsMeterTicks.size()> TickLabelTops(int lineHeight);
 
 private:
     Bars bars_{};

@@ -28,6 +28,8 @@ constexpr uint32_t kHoldLineColour = 0xFFFFFFFFu;
 constexpr uint32_t kTickColour = 0xFFC8C8C8u;
 constexpr uint32_t kScaleTextColour = 0xFFE8E8E8u;
 constexpr int kBackdropMargin = 3;
+// Small enough for the labels of 0, -3 and -6 dBFS, 13 rows apart.
+constexpr int32_t kScaleFontHeight = 11;
 
 void DrawBar(CSpriteBatch* sprite, IDirect3DTexture9* texture, const MeterBar& bar) {
     if (bar.heightRows <= 0) return;
@@ -73,7 +75,7 @@ bool CD3DDrawMeter::CreateScaledParts(IDirect3DDevice9* device) {
         return false;
     }
     painter_ = std::make_unique<CD3DOverlayPainter>();
-    if (painter_->Init(device)) return true;
+    if (painter_->Init(device, kScaleFontHeight)) return true;
     painter_.reset();
     scaledTexture_.Reset();
     return false;
@@ -127,9 +129,10 @@ void CD3DDrawMeter::DrawScaled(CSpriteBatch* sprite, double blockPeak, double bl
                                     CScaledMeter::kTickX + CScaledMeter::kTickLength, y + 1},
                            kTickColour);
     }
-    for (const MeterTick& tick : ticks) {
-        const int top = std::clamp(tick.y - lineHeight / 2, 0, kMeterScaleRows - lineHeight / 2);
-        painter_->Text(sprite, tick.text.c_str(), CScaledMeter::kLabelX, top, kScaleTextColour);
+    const auto tops = CScaledMeter::TickLabelTops(lineHeight);
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        painter_->Text(sprite, ticks[i].text.c_str(), CScaledMeter::kLabelX, tops[i],
+                       kScaleTextColour);
     }
     painter_->Text(sprite, peakText.c_str(), 0, CScaledMeter::kFiguresY, kScaleTextColour);
     painter_->Text(sprite, rmsText.c_str(), 0, CScaledMeter::kFiguresY + lineHeight,

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int32_t kFontHeight = 13;
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 // Wide and tall enough for any overlay's few lines.
 constexpr int kMeasureWidth = 400;
@@ -25,14 +24,14 @@ constexpr int kMeasureHeight = 200;
 CD3DOverlayPainter::CD3DOverlayPainter() = default;
 CD3DOverlayPainter::~CD3DOverlayPainter() = default;
 
-bool CD3DOverlayPainter::Init(IDirect3DDevice9* device) {
+bool CD3DOverlayPainter::Init(IDirect3DDevice9* device, int32_t fontHeight) {
     if (!CreateTexture(device, 1, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, white_) ||
         !UploadTexels(white_.Get(), &kOpaqueWhite, 1, 1)) {
         white_.Reset();
         return false;
     }
     font_ =
-        CD3DFont::Create(device, kFontHeight, 0, FW_BOLD, 0, false, DEFAULT_CHARSET,
+        CD3DFont::Create(device, fontHeight, 0, FW_BOLD, 0, false, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
     return font_ != nullptr;
 }

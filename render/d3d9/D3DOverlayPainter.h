@@ -1,7 +1,7 @@
 // Plain shapes and small text for the overlays drawn over the view (the
 // readout under the mouse, the meter's scale): filled rectangles from a
 // one-texel white texture stretched by the sprite's transform, and text in
-// a 13-pixel Arial. Rectangles drawn one after another share a draw call,
+// a small bold Arial. Rectangles drawn one after another share a draw call,
 // and so do texts, so an overlay costs one call for its shapes and one for
 // its text when it draws them in that order.
 // User-interface thread only.
@@ -28,7 +28,7 @@ public:
     // False when the texture or the font cannot be made; the painter then
     // draws nothing. It logs nothing: the overlays are extras and the view
     // works without them.
-    bool Init(IDirect3DDevice9* device);
+    bool Init(IDirect3DDevice9* device, int32_t fontHeight);
     void Release();
 
     // colour is ARGB; an empty rectangle draws nothing.

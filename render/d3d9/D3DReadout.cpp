@@ -8,7 +8,7 @@
 bool CD3DReadout::Init(IDirect3DDevice9* device, int32_t viewWidth, int32_t viewHeight) {
     viewWidth_ = viewWidth;
     viewHeight_ = viewHeight;
-    return painter_.Init(device);
+    return painter_.Init(device, kFontHeight);
 }
 
 void CD3DReadout::Release() {

@@ -23,6 +23,7 @@ public:
     // From the cursor to the box: clear of the arrow's tip and tail.
     static constexpr int kGap = 16;
     static constexpr int kPadding = 5;
+    static constexpr int32_t kFontHeight = 13;
 
     // viewWidth, viewHeight: the box is kept inside them. False without
     // the painter's resources; the readout then draws nothing.

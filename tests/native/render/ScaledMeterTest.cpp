@@ -56,6 +56,11 @@ TEST(ScaledMeter, TicksLabelEveryMarkedLevelRightOfTheBars) {
     EXPECT_EQ(ticks.back().text, "-60");
     EXPECT_EQ(ticks.back().y, 256);
     EXPECT_GE(CScaledMeter::kTickX, CScaledMeter::kBarCount * CScaledMeter::kBarPitch);
+    // 0, -3 and -6 stand 13 rows apart: 12-pixel labels clear each other;
+    // the others sit centred on their ticks, -60 half below the bars.
+    const auto tops = CScaledMeter::TickLabelTops(12);
+    const int expected[] = {0, 12, 24, 43 - 6, 85 - 6, 128 - 6, 171 - 6, 256 - 6};
+    for (size_t i = 0; i < tops.size(); ++i) EXPECT_EQ(tops[i], expected[i]) << ticks[i].text;
 }
 
 }  // namespace
