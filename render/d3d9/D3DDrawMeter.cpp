@@ -23,11 +23,12 @@ namespace {
 constexpr char kLogSource[] = "D3DDrawMeter";
 constexpr uint32_t kUntinted = 0xFFFFFFFFu;
 // The scale's backdrop darkens the scene enough for its small text.
-constexpr uint32_t kBackdropColour = 0xA0000000u;
+constexpr uint32_t kBackdropColour = 0xD0000000u;
 constexpr uint32_t kHoldLineColour = 0xFFFFFFFFu;
 constexpr uint32_t kTickColour = 0xFFC8C8C8u;
 constexpr uint32_t kScaleTextColour = 0xFFE8E8E8u;
 constexpr int kBackdropMargin = 3;
+constexpr int kFiguresX = 2;
 // Small enough for the labels of 0, -3 and -6 dBFS, 13 rows apart.
 constexpr int32_t kScaleFontHeight = 11;
 
@@ -134,8 +135,8 @@ void CD3DDrawMeter::DrawScaled(CSpriteBatch* sprite, double blockPeak, double bl
         painter_->Text(sprite, ticks[i].text.c_str(), CScaledMeter::kLabelX, tops[i],
                        kScaleTextColour);
     }
-    painter_->Text(sprite, peakText.c_str(), 0, CScaledMeter::kFiguresY, kScaleTextColour);
-    painter_->Text(sprite, rmsText.c_str(), 0, CScaledMeter::kFiguresY + lineHeight,
+    painter_->Text(sprite, peakText.c_str(), kFiguresX, CScaledMeter::kFiguresY, kScaleTextColour);
+    painter_->Text(sprite, rmsText.c_str(), kFiguresX, CScaledMeter::kFiguresY + lineHeight,
                    kScaleTextColour);
 }
 
