@@ -4,6 +4,7 @@
 #include <d3d9.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "analysis/PerformanceTimer.h"
@@ -98,17 +99,20 @@ void CD3DDrawMeter::Draw2D(CSpriteBatch* sprite) {
 // Drawn in runs that share a texture: backdrop, bars, lines and ticks, text.
 void CD3DDrawMeter::DrawScaled(CSpriteBatch* sprite, double blockPeak, double blockRms) {
     scaled_.Update(blockPeak, blockRms, timer_.GetMilliseconds());
-    const std::string peakText = scaled_.PeakText();
-    const std::string rmsText = scaled_.RmsText();
-    const os::Rect peakExtent = painter_->Measure(peakText.c_str());
-    const os::Rect rmsExtent = painter_->Measure(rmsText.c_str());
-    const int lineHeight = peakExtent.bottom - peakExtent.top;
-    const int labelWidth = painter_->Measure("-60").right;
-    const int right =
-        std::max({CScaledMeter::kLabelX + labelWidth, peakExtent.right, rmsExtent.right}) +
-        kBackdropMargin;
-    const int bottom = CScaledMeter::kFiguresY + 2 * lineHeight + kBackdropMargin;
-    painter_->FillRect(sprite, os::Rect{0, 0, right, bottom}, kBackdropColour);
+    const std::array<std::string, 2> figures{scaled_.PeakText(), scaled_.RmsText()};
+    const int lineHeight = painter_->Measure("0").bottom;
+    int right = CScaledMeter::kLabelX + painter_->Measure("-60").right;
+    for (const std::string& figure : figures) {
+        right = std::max(right, kFiguresX + painter_->Measure(figure.c_str()).right);
+    }
+    const int bottom = CScaledMeter::kFiguresY + 2 * lineHeight;
+    painter_->FillRect(sprite, os::Rect{0, 0, right + kBackdropMargin, bottom + kBackdropMargin},
+                       kBackdropColour);
+    DrawScaledBars(sprite);
+    DrawScaleAndFigures(sprite, lineHeight, figures);
+}
+
+void CD3DDrawMeter::DrawScaledBars(CSpriteBatch* sprite) {
     for (const ScaledMeterBar& bar : scaled_.BarsOf()) {
         if (bar.top >= CMeterTexture::kHeight) continue;
         const os::Rect source{0, bar.top, CMeterTexture::kWidth, CMeterTexture::kHeight};
@@ -122,6 +126,10 @@ void CD3DDrawMeter::DrawScaled(CSpriteBatch* sprite, double blockPeak, double bl
                                     bar.holdY + CScaledMeter::kHoldLineRows},
                            kHoldLineColour);
     }
+}
+
+void CD3DDrawMeter::DrawScaleAndFigures(CSpriteBatch* sprite, int lineHeight,
+                                        const std::array<std::string, 2>& figures) {
     const auto ticks = CScaledMeter::Ticks();
     for (const MeterTick& tick : ticks) {
         const int y = std::min(tick.y, kMeterScaleRows - 1);
@@ -135,9 +143,11 @@ void CD3DDrawMeter::DrawScaled(CSpriteBatch* sprite, double blockPeak, double bl
         painter_->Text(sprite, ticks[i].text.c_str(), CScaledMeter::kLabelX, tops[i],
                        kScaleTextColour);
     }
-    painter_->Text(sprite, peakText.c_str(), kFiguresX, CScaledMeter::kFiguresY, kScaleTextColour);
-    painter_->Text(sprite, rmsText.c_str(), kFiguresX, CScaledMeter::kFiguresY + lineHeight,
-                   kScaleTextColour);
+    for (size_t i = 0; i < figures.size(); ++i) {
+        painter_->Text(sprite, figures[i].c_str(), kFiguresX,
+                       CScaledMeter::kFiguresY + static_cast<int>(i) * lineHeight,
+                       kScaleTextColour);
+    }
 }
 
 void CD3DDrawMeter::SyncFromEditor(const CSynthEditor& editor) {

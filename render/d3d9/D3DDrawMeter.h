@@ -4,8 +4,10 @@
 // only. User-interface thread only.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "editor/EditorListener.h"
 #include "render/D3DComponent.h"
@@ -38,6 +40,9 @@ public:
 private:
     bool CreateScaledParts(IDirect3DDevice9* device);
     void DrawScaled(CSpriteBatch* sprite, double blockPeak, double blockRms);
+    void DrawScaledBars(CSpriteBatch* sprite);
+    void DrawScaleAndFigures(CSpriteBatch* sprite, int lineHeight,
+                             const std::array<std::string, 2>& figures);
 
     CStatistics& statistics_;
     CPerformanceTimer& timer_;

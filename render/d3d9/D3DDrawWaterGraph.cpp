@@ -68,6 +68,19 @@ bool Fill(Buffer* buffer, const void* data, size_t bytes) {
     return true;
 }
 
+// One pixel wide, from the floor below a point of the surface up to it.
+os::Rect SurfaceMarker(const Vector3& point, const Viewport& viewport, const Matrix4& projection,
+                       const Matrix4& view) {
+    const Matrix4 world = IdentityMatrix();
+    const Vector3 top = ProjectToScreen(point, viewport, projection, view, world);
+    Vector3 floor = ProjectToScreen({point.x, 0.0f, point.z}, viewport, projection, view, world);
+    // A floor behind the camera or beyond the far plane would land anywhere.
+    if (!(floor.z >= 0.0f && floor.z <= 1.0f)) floor = top;
+    const int x = static_cast<int>(top.x);
+    return os::Rect{x, static_cast<int>(std::min(top.y, floor.y)), x + 1,
+                    static_cast<int>(std::max(top.y, floor.y)) + 1};
+}
+
 }  // namespace
 
 CD3DDrawWaterGraph::CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer,
@@ -323,8 +336,7 @@ void CD3DDrawWaterGraph::ChooseTidyPeakLabels() {
 }
 
 // The band and row where the ray under the cursor first meets the surface as
-// it was drawn this frame; nothing where it meets none. The marker runs from
-// the floor below that point up to it.
+// it was drawn this frame; nothing where it meets none.
 void CD3DDrawWaterGraph::DrawReadout(CSpriteBatch* sprite) {
     if (!readout_ || !readoutHeights_ || settings_.bandTable == nullptr) return;
     const Viewport viewport{0.0f, 0.0f, static_cast<float>(width_), static_cast<float>(height_),
@@ -344,16 +356,8 @@ void CD3DDrawWaterGraph::DrawReadout(CSpriteBatch* sprite) {
     if (display_.peaksShown)
         values.peakDb = DbOfHeight(model_->PeakHeights()[band], model_->Range3dDb());
     values.ageSeconds = rowAges_.AgeSeconds(hit->row, timer_.GetMilliseconds());
-    const Matrix4 world = IdentityMatrix();
-    const Vector3 top = ProjectToScreen({ColumnX(band), height, RowZ(hit->row)}, viewport,
-                                        projection_, view_, world);
-    Vector3 floor =
-        ProjectToScreen({ColumnX(band), 0.0f, RowZ(hit->row)}, viewport, projection_, view_, world);
-    // A floor behind the camera or beyond the far plane would land anywhere.
-    if (!(floor.z >= 0.0f && floor.z <= 1.0f)) floor = top;
-    const int x = static_cast<int>(top.x);
-    const os::Rect marker{x, static_cast<int>(std::min(top.y, floor.y)), x + 1,
-                          static_cast<int>(std::max(top.y, floor.y)) + 1};
+    const os::Rect marker =
+        SurfaceMarker({ColumnX(band), height, RowZ(hit->row)}, viewport, projection_, view_);
     readout_->Draw(sprite, hover_.x, hover_.y, marker, values);
 }
 
