@@ -60,7 +60,8 @@ void CWaterfallLabels::AddPeakFrequencies(const LabelInputs& inputs,
         if (!(height > kLowestPeakLabelHeight)) continue;
         const BandRange& range = (*inputs.bandTable)[highest];
         const int hz = static_cast<int>(range.lowerHz + (range.upperHz - range.lowerHz) * 0.5);
-        labels.push_back(
-            {FrequencyLabelText(hz), {BandX(highest), height + kPeakLabelLift, kPeakLabelZ}});
+        labels.push_back({FrequencyLabelText(hz),
+                          {BandX(highest), height + kPeakLabelLift, kPeakLabelZ},
+                          highest});
     }
 }

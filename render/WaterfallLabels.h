@@ -19,6 +19,8 @@ class CWaterfallAxes;
 struct WaterfallLabel {
     std::string text;
     Vector3 position;
+    // The band a peak label names; -1 for the grid's and the edge's labels.
+    int peakBand = -1;
 };
 
 struct LabelInputs {

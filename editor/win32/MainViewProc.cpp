@@ -26,10 +26,36 @@ void LogPlacement(const WINDOWPOS& placement) {
                                      << " flags:" << static_cast<unsigned>(placement.flags));
 }
 
+// The readout follows the mouse only while no button is held: a press
+// starts navigation, and a drag must not leave a box behind.
+void OnMouseMove(HWND window, CSynthEditor* editor, WPARAM wParam, LPARAM lParam) {
+    if (editor == nullptr) return;
+    const POINT point = PointOf(lParam);
+    const bool buttonHeld = (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
+    if (GetCapture() == window && (wParam & (MK_LBUTTON | MK_RBUTTON)) != 0) {
+        editor->State().Navigation().cursorX = point.x;
+        editor->State().Navigation().cursorY = point.y;
+        editor->State().Navigation().dragging = 1;
+    }
+    HoverState& hover = editor->State().Hover();
+    if (buttonHeld || editor->State().Navigation().dragging != 0) {
+        hover.inside = false;
+        return;
+    }
+    if (!hover.inside) {
+        // Asked again on each entry: Windows ends the tracking when it sends
+        // WM_MOUSELEAVE.
+        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window, 0};
+        TrackMouseEvent(&track);
+    }
+    hover = HoverState{true, point.x, point.y};
+}
+
 void OnButtonDown(HWND window, CSynthEditor* editor, LPARAM lParam) {
     SetCapture(window);
     const POINT point = PointOf(lParam);
     if (editor != nullptr) {
+        editor->State().Hover().inside = false;
         NavigationState& navigation = editor->State().Navigation();
         navigation.cursorX = navigation.anchorX = point.x;
         navigation.cursorY = navigation.anchorY = point.y;
@@ -109,13 +135,10 @@ LRESULT CALLBACK MainViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             if (editor != nullptr) editor->OnFrame(GetCapture() == window);
             return 0;
         case WM_MOUSEMOVE:
-            if (editor != nullptr && GetCapture() == window &&
-                (wParam & (MK_LBUTTON | MK_RBUTTON)) != 0) {
-                const POINT point = PointOf(lParam);
-                editor->State().Navigation().cursorX = point.x;
-                editor->State().Navigation().cursorY = point.y;
-                editor->State().Navigation().dragging = 1;
-            }
+            OnMouseMove(window, editor, wParam, lParam);
+            return 0;
+        case WM_MOUSELEAVE:
+            if (editor != nullptr) editor->State().Hover().inside = false;
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:

@@ -39,14 +39,20 @@ bool CD3DBillboard::Init(IDirect3DDevice9* device) {
 void CD3DBillboard::DrawLabel(CSpriteBatch* sprite, const Matrix4& projection, const Matrix4& view,
                               const Vector3& position, const char* text) {
     if (!font_ || sprite == nullptr) return;
-    os::Rect extent{0, 0, kMeasureWidth, kMeasureHeight};
-    font_->DrawTextA(sprite, text, -1, &extent, kTextCalcRect | kTextSingleLine, kWhite);
-    const LabelBox box = PlaceLabel(position, extent.right - extent.left,
-                                    extent.bottom - extent.top, projection, view, viewport_);
+    const LabelBox box = Place(projection, view, position, text);
     if (!box.visible) return;
     os::Rect placed{box.left, box.top, box.right, box.bottom};
     sprite->SetTransform(LabelSpriteTransform(box.depth));
     font_->DrawTextA(sprite, text, -1, &placed, kTextNoClip | kTextSingleLine | kTextCenter,
                      kWhite);
     sprite->SetTransform(IdentityMatrix());
+}
+
+LabelBox CD3DBillboard::Place(const Matrix4& projection, const Matrix4& view,
+                              const Vector3& position, const char* text) const {
+    if (!font_) return LabelBox{0, 0, 0, 0, 0.0f, false};
+    os::Rect extent{0, 0, kMeasureWidth, kMeasureHeight};
+    font_->DrawTextA(nullptr, text, -1, &extent, kTextCalcRect | kTextSingleLine, kWhite);
+    return PlaceLabel(position, extent.right - extent.left, extent.bottom - extent.top, projection,
+                      view, viewport_);
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "render/LabelPlacement.h"
 #include "render/Matrix4.h"
 #include "render/Vector3.h"
 #include "render/Viewport.h"
@@ -27,6 +28,9 @@ public:
 
     void DrawLabel(CSpriteBatch* sprite, const Matrix4& projection, const Matrix4& view,
                    const Vector3& position, const char* text);
+    // Where DrawLabel puts the text; not visible without a font.
+    LabelBox Place(const Matrix4& projection, const Matrix4& view, const Vector3& position,
+                   const char* text) const;
 
 private:
     std::unique_ptr<CD3DFont> font_;

@@ -9,8 +9,10 @@
 #include "editor/SynthEditor.h"
 #include "params/Settings.h"
 #include "render/BarGradient.h"
+#include "render/SpectrumReadout.h"
 #include "render/d3d9/D3DDrawImage.h"
 #include "render/d3d9/D3DDrawText.h"
+#include "render/d3d9/D3DReadout.h"
 #include "render/d3d9/SpriteBatch.h"
 #include "render/d3d9/TexelUpload.h"
 #include "render/d3d9/Textures.h"
@@ -33,6 +35,8 @@ bool CD3DDrawBarGraph2D::Init(IDirect3DDevice9* device, int32_t width, int32_t h
     statisticsText_->Init(device);  // without a font the text draws nothing
     statisticsText_->SetColour(CBarGraph2DState::kTextColour);
     if (store_ != nullptr && !store_->IsInitialised()) store_->Initialise();
+    readout_ = std::make_unique<CD3DReadout>();
+    readout_->Init(device, width, height);  // without it the graph shows no readout
     if (!CreateGradient(device)) return false;
     LoadBackdrop(device);
     return true;
@@ -65,16 +69,35 @@ void CD3DDrawBarGraph2D::LoadBackdrop(IDirect3DDevice9* device) {
 
 void CD3DDrawBarGraph2D::Draw2D(CSpriteBatch* sprite) {
     if (!state_.Shown() || sprite == nullptr) return;
-    if (store_ != nullptr && gradient_) {
-        // Copied under the store lock, drawn after it is released.
-        BandLevels level{};
-        BandLevels peak{};
+    // Copied under the store lock, drawn after it is released.
+    BandLevels level{};
+    BandLevels peak{};
+    const bool traces = store_ != nullptr && gradient_;
+    if (traces) {
         state_.ReadTraces(*store_, level, peak);
         if (state_.PeaksShown()) DrawColumns(sprite, peak, CBarGraphLayout::Mode::kPeakMarks);
         DrawColumns(sprite, level, CBarGraphLayout::Mode::kBars);
     }
     if (backdrop_ != nullptr) backdrop_->Draw2D(sprite);
     if (statisticsText_ != nullptr) statisticsText_->Draw(sprite);
+    if (traces && valuesShown_ && hover_.inside) DrawReadout(sprite, level, peak);
+}
+
+// The band whose column is under the cursor, marked over the graph's full
+// height at that band's own column.
+void CD3DDrawBarGraph2D::DrawReadout(CSpriteBatch* sprite, const BandLevels& level,
+                                     const BandLevels& peak) {
+    const std::optional<int> band = BandUnderCursor2D(static_cast<float>(hover_.x), 1.0f);
+    if (!band || readout_ == nullptr || settings_.bandTable == nullptr) return;
+    const CBarGraphLayout layout(height_);
+    ReadoutValues values;
+    values.frequencyHz = BandCentreHz(*settings_.bandTable, *band);
+    values.levelDb = DbOfStoreLevel(level[*band]);
+    if (state_.PeaksShown()) values.peakDb = DbOfStoreLevel(peak[*band]);
+    const int x = static_cast<int>(CBarGraphLayout::BandX(*band));
+    const os::Rect marker{x, static_cast<int>(layout.LevelY(1.0f)), x + 1,
+                          static_cast<int>(layout.BaseY())};
+    readout_->Draw(sprite, hover_.x, hover_.y, marker, values);
 }
 
 void CD3DDrawBarGraph2D::DrawColumns(CSpriteBatch* sprite, const BandLevels& levels,
@@ -92,6 +115,8 @@ void CD3DDrawBarGraph2D::SyncFromEditor(const CSynthEditor& editor) {
     const CEditorState& state = editor.State();
     state_.Sync(state.Flag(kFlag2dView), state.Flag(kFlagFreeze), state.Flag(kFlagPeakHold),
                 settings_.Statistics(), settings_.Loudness().Read());
+    hover_ = state.Hover();
+    valuesShown_ = state.Options().showValuesUnderMouse;
     if (!state_.Shown() || statisticsText_ == nullptr) return;
     statisticsText_->SetPosition(CBarGraph2DState::kTextX, CBarGraph2DState::kTextY);
     statisticsText_->SetText(state_.Text().View());
@@ -102,6 +127,8 @@ void CD3DDrawBarGraph2D::ReleaseResources() {
     backdrop_.reset();
     if (statisticsText_ != nullptr) statisticsText_->ReleaseFont();
     statisticsText_.reset();
+    if (readout_ != nullptr) readout_->Release();
+    readout_.reset();
     gradient_.Reset();
     store_ = nullptr;
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "editor/EditorListener.h"
+#include "editor/ViewOptions.h"
 #include "render/BarGraph2DState.h"
 #include "render/BarGraphLayout.h"
 #include "render/D3DComponent.h"
@@ -16,6 +17,7 @@
 
 struct IDirect3DTexture9;
 class CD3DDrawImage;
+class CD3DReadout;
 class CD3DDrawText;
 class CSpectrumStore;
 class CSettings;
@@ -41,6 +43,7 @@ public:
     bool BackdropLoaded() const;
 
 private:
+    void DrawReadout(CSpriteBatch* sprite, const BandLevels& level, const BandLevels& peak);
     void DrawColumns(CSpriteBatch* sprite, const BandLevels& levels, CBarGraphLayout::Mode mode);
     bool CreateGradient(IDirect3DDevice9* device);
     void LoadBackdrop(IDirect3DDevice9* device);
@@ -54,4 +57,8 @@ private:
     CBarGraph2DState state_;
     std::unique_ptr<CD3DDrawText> statisticsText_;
     CBarGraphLayout::Columns columns_{};
+    // The values under the mouse, drawn last, over the statistics.
+    std::unique_ptr<CD3DReadout> readout_;
+    HoverState hover_;
+    bool valuesShown_ = false;
 };

@@ -3,12 +3,18 @@
 
 #include <d3d9.h>
 
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "analysis/PerformanceTimer.h"
 #include "analysis/Statistics.h"
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
 #include "render/MeterBars.h"
 #include "render/MeterTexture.h"
 #include "render/Vector3.h"
+#include "render/d3d9/D3DOverlayPainter.h"
 #include "render/d3d9/SpriteBatch.h"
 #include "render/d3d9/TexelUpload.h"
 #include "render/d3d9/Textures.h"
@@ -17,6 +23,15 @@ namespace {
 
 constexpr char kLogSource[] = "D3DDrawMeter";
 constexpr uint32_t kUntinted = 0xFFFFFFFFu;
+// The scale's backdrop darkens the scene enough for its small text.
+constexpr uint32_t kBackdropColour = 0xD0000000u;
+constexpr uint32_t kHoldLineColour = 0xFFFFFFFFu;
+constexpr uint32_t kTickColour = 0xFFC8C8C8u;
+constexpr uint32_t kScaleTextColour = 0xFFE8E8E8u;
+constexpr int kBackdropMargin = 3;
+constexpr int kFiguresX = 2;
+// Small enough for the labels of 0, -3 and -6 dBFS, 13 rows apart.
+constexpr int32_t kScaleFontHeight = 11;
 
 void DrawBar(CSpriteBatch* sprite, IDirect3DTexture9* texture, const MeterBar& bar) {
     if (bar.heightRows <= 0) return;
@@ -27,7 +42,8 @@ void DrawBar(CSpriteBatch* sprite, IDirect3DTexture9* texture, const MeterBar& b
 
 }  // namespace
 
-CD3DDrawMeter::CD3DDrawMeter(CStatistics& statistics) : statistics_(statistics) {}
+CD3DDrawMeter::CD3DDrawMeter(CStatistics& statistics, CPerformanceTimer& timer)
+    : statistics_(statistics), timer_(timer) {}
 
 CD3DDrawMeter::~CD3DDrawMeter() = default;
 
@@ -46,23 +62,103 @@ bool CD3DDrawMeter::Init(IDirect3DDevice9* device, int32_t width, int32_t height
         texture_.Reset();
         return false;
     }
+    CreateScaledParts(device);  // without them the meter stays plain
     return true;
+}
+
+// Silent on failure: the plain meter is what the view must show.
+bool CD3DDrawMeter::CreateScaledParts(IDirect3DDevice9* device) {
+    const CMeterTexture::Texels texels = CScaledMeter::BuildTexture();
+    if (!CreateTexture(device, CMeterTexture::kWidth, CMeterTexture::kHeight, 0, 0, D3DFMT_A8R8G8B8,
+                       D3DPOOL_MANAGED, scaledTexture_) ||
+        !UploadTexels(scaledTexture_.Get(), texels.data(), CMeterTexture::kWidth,
+                      CMeterTexture::kHeight)) {
+        scaledTexture_.Reset();
+        return false;
+    }
+    painter_ = std::make_unique<CD3DOverlayPainter>();
+    if (painter_->Init(device, kScaleFontHeight)) return true;
+    painter_.reset();
+    scaledTexture_.Reset();
+    return false;
 }
 
 void CD3DDrawMeter::Draw2D(CSpriteBatch* sprite) {
     if (!shown_ || !texture_ || sprite == nullptr) return;
     // Read under the statistics lock, drawn after it is released.
     const CStatistics::Figures figures = statistics_.Read();
+    if (withScale_ && scaledTexture_ && painter_) {
+        DrawScaled(sprite, figures.blockPeak, figures.blockRms);
+        return;
+    }
     const MeterBars bars = MeterBarsOf(figures.blockPeak, figures.blockRms);
     DrawBar(sprite, texture_.Get(), bars.peak);
     DrawBar(sprite, texture_.Get(), bars.rms);
 }
 
+// Drawn in runs that share a texture: backdrop, bars, lines and ticks, text.
+void CD3DDrawMeter::DrawScaled(CSpriteBatch* sprite, double blockPeak, double blockRms) {
+    scaled_.Update(blockPeak, blockRms, timer_.GetMilliseconds());
+    const std::array<std::string, 2> figures{scaled_.PeakText(), scaled_.RmsText()};
+    const int lineHeight = painter_->Measure("0").bottom;
+    int right = CScaledMeter::kLabelX + painter_->Measure("-60").right;
+    for (const std::string& figure : figures) {
+        right = std::max(right, kFiguresX + painter_->Measure(figure.c_str()).right);
+    }
+    const int bottom = CScaledMeter::kFiguresY + 2 * lineHeight;
+    painter_->FillRect(sprite, os::Rect{0, 0, right + kBackdropMargin, bottom + kBackdropMargin},
+                       kBackdropColour);
+    DrawScaledBars(sprite);
+    DrawScaleAndFigures(sprite, lineHeight, figures);
+}
+
+void CD3DDrawMeter::DrawScaledBars(CSpriteBatch* sprite) {
+    for (const ScaledMeterBar& bar : scaled_.BarsOf()) {
+        if (bar.top >= CMeterTexture::kHeight) continue;
+        const os::Rect source{0, bar.top, CMeterTexture::kWidth, CMeterTexture::kHeight};
+        const Vector3 position{static_cast<float>(bar.x), static_cast<float>(bar.top), 0.0f};
+        sprite->Draw(scaledTexture_.Get(), &source, nullptr, &position, kUntinted);
+    }
+    for (const ScaledMeterBar& bar : scaled_.BarsOf()) {
+        if (bar.holdY < 0) continue;
+        painter_->FillRect(sprite,
+                           os::Rect{bar.x, bar.holdY, bar.x + CScaledMeter::kBarWidth,
+                                    bar.holdY + CScaledMeter::kHoldLineRows},
+                           kHoldLineColour);
+    }
+}
+
+void CD3DDrawMeter::DrawScaleAndFigures(CSpriteBatch* sprite, int lineHeight,
+                                        const std::array<std::string, 2>& figures) {
+    const auto ticks = CScaledMeter::Ticks();
+    for (const MeterTick& tick : ticks) {
+        const int y = std::min(tick.y, kMeterScaleRows - 1);
+        painter_->FillRect(sprite,
+                           os::Rect{CScaledMeter::kTickX, y,
+                                    CScaledMeter::kTickX + CScaledMeter::kTickLength, y + 1},
+                           kTickColour);
+    }
+    const auto tops = CScaledMeter::TickLabelTops(lineHeight);
+    for (size_t i = 0; i < ticks.size(); ++i) {
+        painter_->Text(sprite, ticks[i].text.c_str(), CScaledMeter::kLabelX, tops[i],
+                       kScaleTextColour);
+    }
+    for (size_t i = 0; i < figures.size(); ++i) {
+        painter_->Text(sprite, figures[i].c_str(), kFiguresX,
+                       CScaledMeter::kFiguresY + static_cast<int>(i) * lineHeight,
+                       kScaleTextColour);
+    }
+}
+
 void CD3DDrawMeter::SyncFromEditor(const CSynthEditor& editor) {
     shown_ = editor.State().Flag(kFlagMeter);
+    withScale_ = editor.State().Options().meterWithScale;
 }
 
 void CD3DDrawMeter::ReleaseResources() {
+    if (painter_) painter_->Release();
+    painter_.reset();
+    scaledTexture_.Reset();
     texture_.Reset();
     store_ = nullptr;
 }

@@ -4,20 +4,27 @@
 // only. User-interface thread only.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "editor/EditorListener.h"
 #include "render/D3DComponent.h"
+#include "render/ScaledMeter.h"
 #include "render/d3d9/ComPtr.h"
 
 struct IDirect3DTexture9;
+class CD3DOverlayPainter;
+class CPerformanceTimer;
 class CSpectrumStore;
 class CStatistics;
 
 class CD3DDrawMeter : public CD3DComponent, public CEditorListener {
 public:
-    // Draws the block peak and RMS of the statistics.
-    explicit CD3DDrawMeter(CStatistics& statistics);
+    // Draws the block peak and RMS of the statistics; the hold lines of the
+    // scaled meter keep time by timer.
+    CD3DDrawMeter(CStatistics& statistics, CPerformanceTimer& timer);
     ~CD3DDrawMeter() override;
 
     // Given by the editor like the other components'; the meter reads the
@@ -31,10 +38,22 @@ public:
     void SyncFromEditor(const CSynthEditor& editor) override;
 
 private:
+    bool CreateScaledParts(IDirect3DDevice9* device);
+    void DrawScaled(CSpriteBatch* sprite, double blockPeak, double blockRms);
+    void DrawScaledBars(CSpriteBatch* sprite);
+    void DrawScaleAndFigures(CSpriteBatch* sprite, int lineHeight,
+                             const std::array<std::string, 2>& figures);
+
     CStatistics& statistics_;
+    CPerformanceTimer& timer_;
     ComPtr<IDirect3DTexture9> texture_;
     int32_t width_ = 0;
     int32_t height_ = 0;
     bool shown_ = false;
     CSpectrumStore* store_ = nullptr;
+    // The meter with scale: opaque bars, hold lines, ticks and figures.
+    bool withScale_ = false;
+    ComPtr<IDirect3DTexture9> scaledTexture_;
+    std::unique_ptr<CD3DOverlayPainter> painter_;
+    CScaledMeter scaled_;
 };

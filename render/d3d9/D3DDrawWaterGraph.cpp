@@ -3,6 +3,7 @@
 
 #include <d3d9.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "analysis/PerformanceTimer.h"
@@ -13,11 +14,14 @@
 #include "params/ParameterTable.h"
 #include "params/Settings.h"
 #include "render/LevelTexture.h"
+#include "render/SpectrumReadout.h"
 #include "render/SphereMesh.h"
+#include "render/Unproject.h"
 #include "render/WaterGeometry.h"
 #include "render/WaterfallAxes.h"
 #include "render/d3d9/D3DBillboard.h"
 #include "render/d3d9/D3DLines3D.h"
+#include "render/d3d9/D3DReadout.h"
 #include "render/d3d9/D3DSphereRows.h"
 #include "render/d3d9/Textures.h"
 
@@ -63,6 +67,19 @@ bool Fill(Buffer* buffer, const void* data, size_t bytes) {
     return true;
 }
 
+// One pixel wide, from the floor below a point of the surface up to it.
+os::Rect SurfaceMarker(const Vector3& point, const Viewport& viewport, const Matrix4& projection,
+                       const Matrix4& view) {
+    const Matrix4 world = IdentityMatrix();
+    const Vector3 top = ProjectToScreen(point, viewport, projection, view, world);
+    Vector3 floor = ProjectToScreen({point.x, 0.0f, point.z}, viewport, projection, view, world);
+    // A floor behind the camera or beyond the far plane would land anywhere.
+    if (!(floor.z >= 0.0f && floor.z <= 1.0f)) floor = top;
+    const int x = static_cast<int>(top.x);
+    return os::Rect{x, static_cast<int>(std::min(top.y, floor.y)), x + 1,
+                    static_cast<int>(std::max(top.y, floor.y)) + 1};
+}
+
 }  // namespace
 
 CD3DDrawWaterGraph::CD3DDrawWaterGraph(CSettings& settings, CPerformanceTimer& timer,
@@ -73,7 +90,12 @@ CD3DDrawWaterGraph::~CD3DDrawWaterGraph() = default;
 
 bool CD3DDrawWaterGraph::Init(IDirect3DDevice9* device, int32_t width, int32_t height) {
     const float range3dDb = static_cast<float>(settings_.range3dDb);
+    width_ = width;
+    height_ = height;
     model_ = std::make_unique<CWaterfallModel>(settings_.Palette(), range3dDb);
+    readoutHeights_ = std::make_unique<SurfaceHeights>();
+    readout_ = std::make_unique<CD3DReadout>();
+    readout_->Init(device, width, height);  // without it the view shows no readout
     CreateIndexBuffers(device);
     if (!CreateDynamicBuffers(device)) return false;
     if (!CreateTextures(device)) return false;
@@ -200,7 +222,9 @@ void CD3DDrawWaterGraph::Render3D(IDirect3DDevice9* device) {
     flags.peaksShown = display_.peaksShown;
     flags.labelsShown = display_.labelsShown;
     flags.referencesShown = display_.referencesShown;
-    model_->Advance(*store_, timer_.GetMilliseconds(), settings_.sampleRate.load(), flags);
+    const uint32_t nowMs = timer_.GetMilliseconds();
+    model_->Advance(*store_, nowMs, settings_.sampleRate.load(), flags);
+    rowAges_.PushFront(nowMs);
     UploadFrame();
     D3DLOCKED_RECT locked;
     if (levelTexture_ && SUCCEEDED(levelTexture_->LockRect(0, &locked, nullptr, 0))) {
@@ -278,9 +302,62 @@ void CD3DDrawWaterGraph::Draw2D(CSpriteBatch* sprite) {
     inputs.labelHeights = &model_->LabelHeights();
     inputs.bandTable = settings_.bandTable.get();
     CWaterfallLabels::Build(inputs, *axes_, labels_);
-    for (const WaterfallLabel& label : labels_) {
-        billboard_->DrawLabel(sprite, projection_, view_, label.position, label.text.c_str());
+    labelDrawn_.assign(labels_.size(), true);
+    if (options_.tidyPeakLabels) ChooseTidyPeakLabels();
+    for (size_t i = 0; i < labels_.size(); ++i) {
+        if (!labelDrawn_[i]) continue;
+        billboard_->DrawLabel(sprite, projection_, view_, labels_[i].position,
+                              labels_[i].text.c_str());
     }
+    if (options_.showValuesUnderMouse && hover_.inside) DrawReadout(sprite);
+}
+
+// Peak labels compete for room on the screen, the loudest first; the grid's
+// and the edge's labels are always drawn.
+void CD3DDrawWaterGraph::ChooseTidyPeakLabels() {
+    constexpr int kLabelMargin = 2;
+    peakBoxes_.clear();
+    peakLabelIndex_.clear();
+    for (size_t i = 0; i < labels_.size(); ++i) {
+        const WaterfallLabel& label = labels_[i];
+        if (label.peakBand < 0) continue;
+        const LabelBox box =
+            billboard_->Place(projection_, view_, label.position, label.text.c_str());
+        if (!box.visible) continue;
+        peakBoxes_.push_back(
+            {box.left, box.top, box.right, box.bottom, label.position.y, label.peakBand});
+        peakLabelIndex_.push_back(i);
+    }
+    ChooseTidyLabels(peakBoxes_, kLabelMargin, peakKept_);
+    for (size_t k = 0; k < peakLabelIndex_.size(); ++k) {
+        labelDrawn_[peakLabelIndex_[k]] = peakKept_[k];
+    }
+}
+
+// The band and row where the ray under the cursor first meets the surface as
+// it was drawn this frame; nothing where it meets none.
+void CD3DDrawWaterGraph::DrawReadout(CSpriteBatch* sprite) {
+    if (!readout_ || !readoutHeights_ || settings_.bandTable == nullptr) return;
+    const Viewport viewport{0.0f, 0.0f, static_cast<float>(width_), static_cast<float>(height_),
+                            0.0f, 1.0f};
+    const std::optional<Ray> ray = CursorRay(
+        static_cast<float>(hover_.x), static_cast<float>(hover_.y), viewport, projection_, view_);
+    if (!ray) return;
+    CopySurfaceHeights(model_->Surface(), *readoutHeights_);
+    const std::optional<HeightFieldHit> hit =
+        FirstHit(*ray, WaterfallHeightField(*readoutHeights_));
+    if (!hit) return;
+    const int band = hit->column;
+    const float height = (*readoutHeights_)[static_cast<size_t>(hit->row * kColumns + band)];
+    ReadoutValues values;
+    values.frequencyHz = BandCentreHz(*settings_.bandTable, band);
+    values.levelDb = DbOfHeight(height, model_->Range3dDb());
+    if (display_.peaksShown)
+        values.peakDb = DbOfHeight(model_->PeakHeights()[band], model_->Range3dDb());
+    values.ageSeconds = rowAges_.AgeSeconds(hit->row, timer_.GetMilliseconds());
+    const os::Rect marker =
+        SurfaceMarker({ColumnX(band), height, RowZ(hit->row)}, viewport, projection_, view_);
+    readout_->Draw(sprite, hover_.x, hover_.y, marker, values);
 }
 
 void CD3DDrawWaterGraph::OnDeviceLost() {
@@ -299,6 +376,9 @@ bool CD3DDrawWaterGraph::OnDeviceReset(IDirect3DDevice9* device) {
 }
 
 void CD3DDrawWaterGraph::ReleaseResources() {
+    if (readout_) readout_->Release();
+    readout_.reset();
+    readoutHeights_.reset();
     model_.reset();
     labels_.clear();
     billboard_.reset();
@@ -321,6 +401,8 @@ void CD3DDrawWaterGraph::SyncFromEditor(const CSynthEditor& editor) {
     display_.peaksShown = state.Flag(kFlagPeakHold);
     display_.hidden = state.Flag(kFlag2dView);
     display_.frequencyLabelsShown = state.Flag(kFlagFrequenciesInHertz);
+    hover_ = state.Hover();
+    options_ = state.Options();
     for (int trace = 0; trace < CSpectrumStore::kReferenceCount; ++trace) {
         display_.referencesShown[trace] =
             state.Flag(static_cast<DisplayFlag>(kFlagReferenceA + trace));

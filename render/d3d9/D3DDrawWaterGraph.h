@@ -12,9 +12,13 @@
 #include <vector>
 
 #include "editor/EditorListener.h"
+#include "editor/ViewOptions.h"
 #include "render/D3DCamera.h"
 #include "render/D3DComponent.h"
+#include "render/HeightFieldRay.h"
 #include "render/Matrix4.h"
+#include "render/RowAges.h"
+#include "render/TidyLabels.h"
 #include "render/WaterfallLabels.h"
 #include "render/WaterfallModel.h"
 #include "render/d3d9/ComPtr.h"
@@ -24,6 +28,7 @@ struct IDirect3DIndexBuffer9;
 struct IDirect3DTexture9;
 class CD3DBillboard;
 class CD3DLines3D;
+class CD3DReadout;
 class CD3DSphereRows;
 class CPerformanceTimer;
 class CSettings;
@@ -80,6 +85,8 @@ private:
     void UploadFrame();
     void DrawSurface(IDirect3DDevice9* device);
     void DrawSpheres(IDirect3DDevice9* device);
+    void DrawReadout(CSpriteBatch* sprite);
+    void ChooseTidyPeakLabels();
 
     CSettings& settings_;
     CPerformanceTimer& timer_;
@@ -87,6 +94,12 @@ private:
     WaterfallDisplayState display_;
     std::unique_ptr<CWaterfallModel> model_;
     std::vector<WaterfallLabel> labels_;
+    // Tidy peak labels: the peak labels' boxes, which of labels_ each is,
+    // and which labels_ are drawn.
+    std::vector<LabelCandidate> peakBoxes_;
+    std::vector<size_t> peakLabelIndex_;
+    std::vector<bool> peakKept_;
+    std::vector<bool> labelDrawn_;
     ComPtr<IDirect3DVertexBuffer9> surfaceVertices_;
     ComPtr<IDirect3DIndexBuffer9> surfaceIndices_;
     ComPtr<IDirect3DVertexBuffer9> frontVertices_;
@@ -100,4 +113,13 @@ private:
     std::unique_ptr<CD3DBillboard> billboard_;
     std::unique_ptr<CWaterfallAxes> axes_;
     std::unique_ptr<CD3DLines3D> lines_;
+    // The values under the mouse: the surface's heights searched along the
+    // ray under the cursor, and when each row entered the front.
+    std::unique_ptr<CD3DReadout> readout_;
+    std::unique_ptr<SurfaceHeights> readoutHeights_;
+    CRowAges rowAges_;
+    HoverState hover_;
+    ViewOptions options_;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
 };

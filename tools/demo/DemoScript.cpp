@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -31,6 +32,31 @@ constexpr int kFrameTimeoutMs = 3000;
 // How long each scene plays before its picture: more rows than the
 // waterfall holds, so every row shown belongs to the scene.
 constexpr double kSceneSeconds = 4.0;
+// The view's 900 by 400 pixels; the 2D graph's columns start at x = 66 and
+// its top (full scale) is at y = 111.
+constexpr int kViewWidth = 900;
+constexpr int kViewHeight = 400;
+constexpr int kGraphLeft = 66;
+constexpr int kGraphRight = 830;
+constexpr int kGraphTop = 111;
+
+// The palette's colours from green to red, bright enough to stand out;
+// not the grey of grids and text, not the dark floor.
+bool IsLevelColour(uint32_t pixel) {
+    const int32_t bright = std::max(RedOf(pixel), GreenOf(pixel));
+    return bright > 120 && bright - BlueOf(pixel) > 60;
+}
+
+// A few pixels below the highest level-coloured pixel, where the mouse
+// points into the peak rather than at its edge.
+POINT HighestPeak(const CapturedImage& view, int topRow) {
+    for (int y = topRow; y < kViewHeight; ++y) {
+        for (int x = kGraphLeft; x < kGraphRight; ++x) {
+            if (IsLevelColour(view.At(x, y))) return POINT{x, y + 4};
+        }
+    }
+    return POINT{kViewWidth / 2, kViewHeight / 2};
+}
 
 }  // namespace
 
@@ -44,10 +70,13 @@ const CDemoReport& CDemoScript::Run() {
     if (!frames_.Installed()) report_.AddProblem("the Direct3D frames cannot be captured");
     if (LoadPlugin() && OpenEditor()) {
         ShowWaterfallFromReset();
+        ShowReadoutOverPeak(0, "readout-3d.png",
+                            "the values under the mouse on a ridge of the waterfall");
         RecordScrollingFrames();
         ShowPreset(IDC_PRESET_LOWS, "waterfall-lows.png", "the waterfall from the Lows camera");
         ShowPreset(IDC_PRESET_BACK, "waterfall-back.png", "the waterfall from the Back camera");
         Show2dView();
+        ShowMeterWithScale();
         ShowSettingsDialog();
         ShowMeterAndLog();
         const double viewSeconds = (GetTickCount() - editorOpenedMs_) / 1000.0;
@@ -160,7 +189,28 @@ void CDemoScript::Show2dView() {
     Press(IDC_2D_VIEW, "2D View");
     PlayUntil(MusicSeconds() + kSceneSeconds);
     SaveEditor("bars-2d.png", "the 2D bar graph with its statistics");
+    ShowReadoutOverPeak(kGraphTop, "readout-2d.png",
+                        "the values under the mouse on a peak of the bar graph");
     Press(IDC_2D_VIEW, "2D View");
+}
+
+void CDemoScript::ShowReadoutOverPeak(int topRow, const char* name, const char* caption) {
+    photographer_->WaitForFrames(1, kFrameTimeoutMs);
+    const POINT peak = HighestPeak(photographer_->ViewFrame(), topRow);
+    if (!remote_->HoverView(peak.x, peak.y)) report_.AddProblem("no view to hover over");
+    photographer_->WaitForFrames(2, kFrameTimeoutMs);
+    SaveEditor(name, caption);
+    remote_->LeaveView();
+    CDemoHostWindow::Pump(10);
+}
+
+void CDemoScript::ShowMeterWithScale() {
+    Press(IDC_METER, "Meter");
+    remote_->ViewCommand(IDM_METER_WITH_SCALE);
+    PlayUntil(MusicSeconds() + 2.0);
+    SaveEditor("meter-with-scale.png", "the meter with its dBFS scale, hold lines and figures");
+    remote_->ViewCommand(IDM_METER_WITH_SCALE);
+    Press(IDC_METER, "Meter");
 }
 
 void CDemoScript::ShowSettingsDialog() {

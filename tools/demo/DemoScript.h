@@ -43,6 +43,10 @@ private:
     void WriteScrollingFrames(const std::vector<CapturedImage>& recorded);
     void ShowPreset(int presetButton, const char* name, const char* caption);
     void Show2dView();
+    // Holds the mouse over the highest peak of the view (looked for from
+    // row topRow down) and pictures the values it shows.
+    void ShowReadoutOverPeak(int topRow, const char* name, const char* caption);
+    void ShowMeterWithScale();
     void ShowSettingsDialog();
     void ShowMeterAndLog();
 

@@ -67,3 +67,28 @@ bool CEditorRemote::Click(void* dialog, int controlId) {
     SendMessageA(button, BM_CLICK, 0, 0);
     return true;
 }
+
+bool CEditorRemote::ViewCommand(int commandId) const {
+    const HWND view = static_cast<HWND>(View());
+    if (view == nullptr) return false;
+    SendMessageA(view, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    return true;
+}
+
+// The real pointer goes there too, or the view's leave tracking would find
+// it outside and take the readout away at once.
+bool CEditorRemote::HoverView(int x, int y) const {
+    const HWND view = static_cast<HWND>(View());
+    if (view == nullptr) return false;
+    POINT screen{x, y};
+    ClientToScreen(view, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(view, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    return true;
+}
+
+void CEditorRemote::LeaveView() const {
+    SetCursorPos(0, 0);
+    const HWND view = static_cast<HWND>(View());
+    if (view != nullptr) SendMessageA(view, WM_MOUSELEAVE, 0, 0);
+}

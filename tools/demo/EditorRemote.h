@@ -18,6 +18,13 @@ public:
     bool PressInSettings(int controlId) const;
     // A hidden button cannot be clicked; its command is sent instead.
     bool Command(int controlId) const;
+    // A command of the view's own (its menu's identifiers).
+    bool ViewCommand(int commandId) const;
+
+    // The pointer rests over the view at (x, y) of its client area, as a
+    // user holds the mouse still; then it leaves the view.
+    bool HoverView(int x, int y) const;
+    void LeaveView() const;
 
 private:
     static bool Click(void* dialog, int controlId);

@@ -106,6 +106,9 @@ TEST_F(WaterfallLabelsTest, PeakLabelsNameTheHighestBandOfEachGroupAboveTwentyUn
     EXPECT_EQ(labels[0].position.y, 152.0f);
     EXPECT_EQ(labels[0].position.z, -302.0f);
     EXPECT_EQ(labels[1].position.y, 22.5f);
+    // Tidy placement ranks them by the band each names.
+    EXPECT_EQ(labels[0].peakBand, 145);
+    EXPECT_EQ(labels[1].peakBand, 250);
 }
 
 TEST_F(WaterfallLabelsTest, ResetCameraSeesTheLabelsInFrequencyOrderAcrossTheView) {

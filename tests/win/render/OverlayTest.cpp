@@ -191,7 +191,8 @@ TEST_F(OverlayTest, BarsRiseUnderTheBackdropGridWhereTheLayoutPutsThem) {
 }
 
 TEST_F(OverlayTest, MeterBarsShowPeakAndRmsColouredByLevel) {
-    Add(std::make_unique<CD3DDrawMeter>(plugin_->Settings()->Statistics()));
+    Add(std::make_unique<CD3DDrawMeter>(plugin_->Settings()->Statistics(),
+                                        *CVstPlugin::SharedTimer()));
     const std::vector<double> full(CStatistics::kBlockFrames, 1.0);
     plugin_->Settings()->Statistics().Accumulate(full.data(), full.data());
     EXPECT_FALSE(Bright(Frame().At(8, 100))) << "meter off";

@@ -1,0 +1,263 @@
+// The view's extras through the real module, checked by the pixels of
+// presented frames: the values under the mouse in the 2D and 3D views, the
+// meter with scale and tidy peak labels. Audio is fed on the test's own
+// thread between pumps; once it stops, the scene comes to rest, so frames
+// with and without the readout can be compared pixel for pixel.
+#include "tests/win/editor/EditorHost.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "analysis/SpectrumStore.h"
+#include "render/BarGraphLayout.h"
+#include "render/D3DCamera.h"
+#include "render/HeightFieldRay.h"
+#include "render/LevelHeight.h"
+#include "render/ScaledMeter.h"
+#include "render/SpectrumReadout.h"
+#include "render/Unproject.h"
+#include "render/WaterGeometry.h"
+#include "resources/resource.h"
+#include "tools/host/FrameCapture.h"
+
+namespace {
+
+constexpr int kViewWidth = 900;
+constexpr int kViewHeight = 400;
+constexpr double kSampleRate = 44100.0;
+constexpr int kHostBlock = 512;
+constexpr double kTwoPi = 6.283185307179586;
+// More frames than the surface has rows: every row then shows the last
+// spectrum and nothing moves any more.
+constexpr uint32_t kRestFrames = 40;
+
+bool IsBright(uint32_t pixel) {
+    return RedOf(pixel) > 180 && GreenOf(pixel) > 180 && BlueOf(pixel) > 180;
+}
+bool IsOpaqueGreen(uint32_t pixel) {
+    return GreenOf(pixel) > 200 && RedOf(pixel) < 60 && BlueOf(pixel) < 60;
+}
+
+// Pixels of a rectangle (held to the view) for which is(x, y) holds.
+template <typename Predicate>
+int Count(int left, int top, int right, int bottom, Predicate is) {
+    int count = 0;
+    for (int y = std::max(top, 0); y < std::min(bottom, kViewHeight); ++y) {
+        for (int x = std::max(left, 0); x < std::min(right, kViewWidth); ++x) count += is(x, y);
+    }
+    return count;
+}
+int DifferingPixels(const CapturedImage& a, const CapturedImage& b, int left = 0, int top = 0,
+                    int right = kViewWidth, int bottom = kViewHeight) {
+    return Count(left, top, right, bottom, [&](int x, int y) { return a.At(x, y) != b.At(x, y); });
+}
+int BrightPixels(const CapturedImage& image, int left, int top, int right, int bottom) {
+    return Count(left, top, right, bottom, [&](int x, int y) { return IsBright(image.At(x, y)); });
+}
+
+class ReadoutPicture : public EditorHost {
+protected:
+    void SetUp() override {
+        EditorHost::SetUp();
+        if (HasFatalFailure()) return;
+        capture_ = std::make_unique<CFrameCapture>();
+        ASSERT_TRUE(capture_->Installed());
+        OpenEditor();
+        ASSERT_NE(MainView(), nullptr);
+        // The grid and its labels stay out of the way of what is measured.
+        if (Editor().ControlsParameters()[kParamAxis]->IsEnabled()) Press(IDC_AXIS_TOGGLE);
+        if (Editor().State().Flag(kFlagLabels)) Press(IDC_LABELS);
+    }
+    void TearDown() override {
+        LeaveView();
+        EditorHost::TearDown();
+        capture_.reset();
+    }
+
+    void Press(int id) {
+        SendMessageA(Item(id), BM_CLICK, 0, 0);
+        Pump(5);
+    }
+    // Three analysis blocks of one or two sines through the host's call,
+    // with the view drawing in between.
+    void PlayAndSettle(double hz, float amplitude, double secondHz = 0.0,
+                       float secondAmplitude = 0.0f) {
+        std::vector<float> in(kHostBlock), out(kHostBlock);
+        float* inputs[] = {in.data(), in.data()};
+        float* outputs[] = {out.data(), out.data()};
+        for (int block = 0; block < 3 * 4096 / kHostBlock; ++block) {
+            for (int i = 0; i < kHostBlock; ++i, ++sample_) {
+                const double t = static_cast<double>(sample_) / kSampleRate;
+                in[i] = static_cast<float>(amplitude * std::sin(kTwoPi * hz * t) +
+                                           secondAmplitude * std::sin(kTwoPi * secondHz * t));
+            }
+            effect_->processReplacing(effect_, inputs, outputs, kHostBlock);
+            if (block % 2 == 1) Pump(5);
+        }
+    }
+    void WaitFrames(uint32_t count) {
+        const uint32_t target = capture_->FramesPresented() + count;
+        const DWORD deadline = GetTickCount() + 20000;
+        while (capture_->FramesPresented() < target && GetTickCount() < deadline) Pump(5);
+        ASSERT_GE(capture_->FramesPresented(), target) << "the view stopped presenting frames";
+    }
+    CapturedImage Frame(const char* screenshot) {
+        WaitFrames(2);
+        CapturedImage frame = capture_->LastFrame();
+        EXPECT_EQ(frame.width, kViewWidth);
+        const std::string path = std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/" + screenshot;
+        EXPECT_TRUE(SavePng(frame, path)) << path;
+        return frame;
+    }
+
+    // The pointer really goes there, so that the window's leave tracking
+    // sees it inside, and the view hears of the move as from the mouse.
+    void HoverAt(int x, int y) {
+        POINT screen{x, y};
+        ClientToScreen(MainView(), &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageA(MainView(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        Pump(5);
+    }
+    void LeaveView() {
+        SetCursorPos(0, 0);
+        if (MainView() != nullptr) SendMessageA(MainView(), WM_MOUSELEAVE, 0, 0);
+        Pump(5);
+    }
+
+    int BandOf(double hz) {
+        return static_cast<int>(CBarGraphLayout::BandPosition(*Settings().bandTable, hz));
+    }
+
+    std::unique_ptr<CFrameCapture> capture_;
+    long long sample_ = 0;
+};
+
+// Near the cursor (the box may be flipped to any side of it) and in the
+// marker's column; nowhere else.
+void ExpectBoxBesideCursorOnly(const CapturedImage& plain, const CapturedImage& hovered, int x,
+                               int y) {
+    const int left = x - 140, top = y - 110, right = x + 140, bottom = y + 110;
+    const int nearBox = DifferingPixels(plain, hovered, left, top, right, bottom);
+    EXPECT_GT(nearBox, 2000) << "a box beside the cursor";
+    EXPECT_GT(BrightPixels(hovered, left, top, right, bottom) -
+                  BrightPixels(plain, left, top, right, bottom),
+              40)
+        << "its text";
+    const int markerColumn = DifferingPixels(plain, hovered, x - 2, 0, x + 3, top) +
+                             DifferingPixels(plain, hovered, x - 2, bottom, x + 3, kViewHeight);
+    EXPECT_EQ(DifferingPixels(plain, hovered) - nearBox - markerColumn, 0)
+        << "nothing drawn elsewhere";
+}
+
+TEST_F(ReadoutPicture, BarGraphShowsTheToneBandUnderTheMouseAndLeavesNoTrace) {
+    Press(IDC_2D_VIEW);
+    PlayAndSettle(1000.0, 0.5f);
+    WaitFrames(3);
+    const CapturedImage before = Frame("readout-2d-before.png");
+    const int band = BandOf(1000.0);
+    const int x = static_cast<int>(CBarGraphLayout::BandX(band));
+    const int y = 150;
+    // The readout names the band whose column the cursor is over.
+    ASSERT_EQ(BandUnderCursor2D(static_cast<float>(x), 1.0f), band);
+    HoverAt(x, y);
+    ASSERT_TRUE(Editor().State().Hover().inside);
+    const CapturedImage hovered = Frame("readout-2d.png");
+    ExpectBoxBesideCursorOnly(before, hovered, x, y);
+    LeaveView();
+    EXPECT_FALSE(Editor().State().Hover().inside);
+    EXPECT_EQ(DifferingPixels(before, Frame("readout-2d-after.png")), 0);
+    // A held button is navigation: no box.
+    SendMessageA(MainView(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+    EXPECT_FALSE(Editor().State().Hover().inside);
+    EXPECT_EQ(DifferingPixels(before, Frame("readout-2d-button.png")), 0);
+}
+
+TEST_F(ReadoutPicture, WaterfallShowsTheRidgeUnderTheMouseAndNothingOverTheSky) {
+    PlayAndSettle(1000.0, 0.5f);
+    WaitFrames(kRestFrames);
+    const CapturedImage before = Frame("readout-3d-before.png");
+    // The surface at rest: every row holds the store's levels.
+    const float range = static_cast<float>(Settings().range3dDb);
+    BandLevels levels{}, peaks{};
+    Editor().Store()->ReadSnapshot(levels, peaks);
+    SurfaceHeights heights{};
+    for (int row = 0; row < WaterGeometry::kRows; ++row) {
+        for (int band = 0; band < WaterGeometry::kColumns; ++band) {
+            heights[row * WaterGeometry::kColumns + band] =
+                LevelHeight::HeightOfLevel(levels[band], range);
+        }
+    }
+    const int band = BandOf(1000.0);
+    const float ridge = heights[band];
+    ASSERT_GT(ridge, 100.0f);
+    CD3DCamera camera(Settings().CameraPresets()[CSettings::kReset]);
+    Matrix4 view;
+    camera.BuildView(view);
+    const Matrix4 projection = PerspectiveFovLHMatrix(
+        30.0f * kDegreesToRadians, static_cast<float>(kViewWidth) / kViewHeight, 1.0f, 1500.0f);
+    const Viewport viewport{0, 0, kViewWidth, kViewHeight, 0, 1};
+    const Vector3 onRidge =
+        ProjectToScreen({WaterGeometry::ColumnX(band), ridge * 0.8f, WaterGeometry::RowZ(0)},
+                        viewport, projection, view, IdentityMatrix());
+    const int x = static_cast<int>(onRidge.x);
+    const int y = static_cast<int>(onRidge.y);
+    // The ray under that pixel meets the surface first at the tone's band.
+    const auto ray =
+        CursorRay(static_cast<float>(x), static_cast<float>(y), viewport, projection, view);
+    ASSERT_TRUE(ray);
+    const auto hit = FirstHit(*ray, WaterfallHeightField(heights));
+    ASSERT_TRUE(hit);
+    EXPECT_LE(std::abs(hit->column - band), 1) << hit->column << " for " << band;
+    HoverAt(x, y);
+    const CapturedImage hovered = Frame("readout-3d.png");
+    ExpectBoxBesideCursorOnly(before, hovered, x, y);
+    // Over the sky the ray meets nothing and nothing is drawn.
+    HoverAt(450, 3);
+    EXPECT_EQ(DifferingPixels(before, Frame("readout-3d-sky.png")), 0);
+    LeaveView();
+    EXPECT_EQ(DifferingPixels(before, Frame("readout-3d-after.png")), 0);
+}
+
+TEST_F(ReadoutPicture, MeterWithScaleDrawsOpaqueBarsTicksAndFigures) {
+    Press(IDC_METER);
+    PlayAndSettle(1000.0, 0.5f);  // peak -6 dBFS, RMS -9 dBFS
+    WaitFrames(kRestFrames);
+    const CapturedImage plain = Frame("meter-plain.png");
+    Editor().State().Options().meterWithScale = true;
+    const CapturedImage scaled = Frame("meter-with-scale.png");
+    // Near the bottom the plain bars have all but faded; the scaled ones
+    // are as opaque as at the top.
+    for (int x : {8, CScaledMeter::kBarPitch + 8}) {
+        EXPECT_FALSE(IsOpaqueGreen(plain.At(x, 250))) << x;
+        EXPECT_TRUE(IsOpaqueGreen(scaled.At(x, 250))) << x;
+        EXPECT_TRUE(IsOpaqueGreen(scaled.At(x, 100))) << x;
+    }
+    // Tick labels right of the bars, figures under them.
+    EXPECT_GT(BrightPixels(scaled, CScaledMeter::kLabelX, 0, CScaledMeter::kLabelX + 24, 256), 40);
+    EXPECT_EQ(BrightPixels(plain, CScaledMeter::kLabelX, 0, CScaledMeter::kLabelX + 24, 256), 0);
+    EXPECT_GT(BrightPixels(scaled, 0, CScaledMeter::kFiguresY, 90, CScaledMeter::kFiguresY + 30),
+              40);
+    Editor().State().Options().meterWithScale = false;
+    EXPECT_EQ(DifferingPixels(plain, Frame("meter-plain-again.png")), 0);
+}
+
+TEST_F(ReadoutPicture, TidyLabelsKeepOnlyTheLouderOfTwoCloseNeighbours) {
+    Press(IDC_LABELS);
+    // Bands 150 and 152, in neighbouring groups of eight bands: their
+    // labels stand a few pixels apart.
+    PlayAndSettle(1160.0, 0.5f, 1230.0, 0.4f);
+    WaitFrames(kRestFrames);
+    const CapturedImage crowded = Frame("labels-crowded.png");
+    Editor().State().Options().tidyPeakLabels = true;
+    const CapturedImage tidy = Frame("labels-tidy.png");
+    EXPECT_GT(DifferingPixels(crowded, tidy), 10) << "a label left out";
+    // Above the ridges one label's text is left of two.
+    const int crowdedText = BrightPixels(crowded, 0, 0, kViewWidth, 230);
+    const int tidyText = BrightPixels(tidy, 0, 0, kViewWidth, 230);
+    EXPECT_GT(tidyText, 20);
+    EXPECT_LT(tidyText, crowdedText);
+}
+
+}  // namespace
