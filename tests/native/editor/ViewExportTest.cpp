@@ -16,6 +16,7 @@
 #include "editor/EditorSession.h"
 #include "editor/EditorState.h"
 #include "os/Files.h"
+#include "params/LogarithmicScales.h"
 #include "render/DecimalText.h"
 #include "render/SpectrumReadout.h"
 #include "tests/native/support/LogCapture.h"
@@ -34,7 +35,7 @@ protected:
         SettingsFixture::SetUp();
         BuildControlsParameters(nullptr, parameters_);
         state_ = std::make_unique<CEditorState>(parameters_[kParamFrequency]->LiveValue());
-        store_ = std::make_unique<CSpectrumStore>(*settings_, timer_);
+        store_ = std::make_unique<CSpectrumStore>(*settings_, timer_, CreateBandScale);
         ASSERT_TRUE(store_->Initialise());
         session_.store = store_.get();
         export_ = std::make_unique<CViewExport>(*state_, parameters_, *settings_, session_);
