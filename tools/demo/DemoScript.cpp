@@ -201,7 +201,7 @@ void CDemoScript::ShowReadoutOverPeak(int topRow, const char* name, const char* 
     photographer_->WaitForFrames(2, kFrameTimeoutMs);
     SaveEditor(name, caption);
     remote_->LeaveView();
-    CDemoHostWindow::Pump(10);
+    CHostWindow::Pump(10);
 }
 
 void CDemoScript::ShowMeterWithScale() {
