@@ -238,8 +238,12 @@ void CPanelCommands::ShowDebugPane(bool show) {
     settings_.showDebugPane = show;
 }
 
+std::string CPanelCommands::VersionNumber() {
+    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
+}
+
 std::string CPanelCommands::VersionText() {
-    return "Version: " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
+    return "Version: " + VersionNumber();
 }
 
 std::string CPanelCommands::HelpTarget() const {

@@ -35,6 +35,8 @@ public:
 
     // "Version: 0.81", the text the panel shows once it is visible.
     static std::string VersionText();
+    // "0.81": the version alone, as exports record it.
+    static std::string VersionNumber();
     // The help page beside the module, or the web address when it is missing.
     std::string HelpTarget() const;
 

@@ -11,15 +11,12 @@
 #include "editor/EditorState.h"
 #include "editor/EditorWindows.h"
 #include "editor/ExportNaming.h"
+#include "editor/PanelCommands.h"
 #include "os/Files.h"
 #include "os/Folders.h"
 #include "params/Settings.h"
 #include "render/DecimalText.h"
 #include "render/SpectrumReadout.h"
-
-#ifndef VANTOSCOPE_VERSION
-#define VANTOSCOPE_VERSION "0.0.0"
-#endif
 
 namespace {
 
@@ -96,7 +93,7 @@ ExportFacts CViewExport::Facts(const CalendarTime& time) const {
     const CStatistics::Figures figures = settings_.Statistics().Read();
     return {
         {"product", "Vantoscope"},
-        {"version", VANTOSCOPE_VERSION},
+        {"version", CPanelCommands::VersionNumber()},
         {"date_time", DateTimeText(time)},
         {"sample_rate_hz", FixedText(settings_.sampleRate.load(), 0)},
         {"Ave", controls_[kParamAverage]->DialogText()},

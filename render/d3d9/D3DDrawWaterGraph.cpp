@@ -352,7 +352,9 @@ void CD3DDrawWaterGraph::DrawReadout(CSpriteBatch* sprite) {
     ReadoutValues values;
     values.frequencyHz = BandCentreHz(*settings_.bandTable, band);
     values.levelDb = DbOfHeight(height, model_->Range3dDb());
-    if (display_.peaksShown)
+    // The held peak belongs to the newest spectrum: beside an older row it
+    // could read below that row's own level.
+    if (display_.peaksShown && hit->row == 0)
         values.peakDb = DbOfHeight(model_->PeakHeights()[band], model_->Range3dDb());
     values.ageSeconds = rowAges_.AgeSeconds(hit->row, timer_.GetMilliseconds());
     const os::Rect marker =

@@ -209,6 +209,8 @@ void CDemoScript::ShowMeterWithScale() {
     remote_->ViewCommand(IDM_METER_WITH_SCALE);
     PlayUntil(MusicSeconds() + 2.0);
     SaveEditor("meter-with-scale.png", "the meter with its dBFS scale, hold lines and figures");
+    // One export, as a user would take the picture and the numbers away.
+    remote_->ViewCommand(IDM_EXPORT);
     remote_->ViewCommand(IDM_METER_WITH_SCALE);
     Press(IDC_METER, "Meter");
 }

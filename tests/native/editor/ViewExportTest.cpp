@@ -116,7 +116,7 @@ TEST_F(ViewExportTest, WritesBothFilesUnderTheTimeStampedNameAndLogsThem) {
     EXPECT_TRUE(log_->Contains("Exported " + (Folder() / (kStem + ".csv")).string()));
     EXPECT_TRUE(capture_.ErrorBoxes().empty());
     EXPECT_EQ(Text(kStem + ".csv")
-                  .rfind("# product,Vantoscope\r\n# version,0.1.0\r\n# date_time,"
+                  .rfind("# product,Vantoscope\r\n# version,0.81\r\n# date_time,"
                          "2026-12-05 10:53:17\r\n# sample_rate_hz,44100\r\n# Ave,5\r\n",
                          0),
               0u);
