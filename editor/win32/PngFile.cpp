@@ -9,32 +9,10 @@
 #include <vector>
 
 #include "editor/ViewPicture.h"
+#include "os/win32/ComScope.h"
 #include "render/d3d9/ComPtr.h"
 
 namespace {
-
-// COM for the calls of one export. A thread that already chose another
-// apartment model can still use the factory, which is free-threaded.
-class ComScope {
-public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT result_;
-};
-
-std::wstring WidePath(const std::string& path) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::vector<wchar_t> wide(static_cast<size_t>(length));
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
-    return std::wstring(wide.data());
-}
 
 bool EncodeFrame(IWICBitmapEncoder* encoder, const ViewPicture& picture) {
     ComPtr<IWICBitmapFrameEncode> frame;

@@ -9,37 +9,16 @@
 #include <cstring>
 #include <vector>
 
+#include "os/win32/ComScope.h"
 #include "render/MipChain.h"
 
 namespace {
-
-// COM must be initialised on the calling thread for WIC; a host has usually
-// done it already, in which mode does not matter.
-class ComScope {
-public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-
-private:
-    HRESULT result_;
-};
 
 struct Picture {
     uint32_t width = 0;
     uint32_t height = 0;
     std::vector<uint32_t> pixels;  // 0xAARRGGBB, rows top to bottom
 };
-
-std::wstring Widen(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
-}
 
 bool DecodePicture(const std::string& path, uint32_t maxSize, Picture& picture) {
     ComScope com;
@@ -49,7 +28,7 @@ bool DecodePicture(const std::string& path, uint32_t maxSize, Picture& picture) 
                                 reinterpret_cast<void**>(factory.Receive())))) {
         return false;
     }
-    const std::wstring widePath = Widen(path);
+    const std::wstring widePath = WidePath(path);
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
