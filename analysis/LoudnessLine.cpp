@@ -4,9 +4,7 @@
 
 #include <cmath>
 
-namespace {
-
-std::string Figure(double value) {
+std::string LoudnessFigureText(double value) {
     if (!std::isfinite(value)) return "--";
     const long long tenths = std::llround(std::fabs(value) * 10.0);
     std::string text = value < 0.0 && tenths != 0 ? "-" : "";
@@ -16,10 +14,9 @@ std::string Figure(double value) {
     return text;
 }
 
-}  // namespace
-
 std::string FormatLoudnessLine(const CLoudnessSnapshot& s) {
-    return "Loudness  M " + Figure(s.momentaryLufs) + "  S " + Figure(s.shortTermLufs) + "  I " +
-           Figure(s.integratedLufs) + " LUFS  LRA " + Figure(s.rangeLu) + " LU  TP " +
-           Figure(s.truePeakDbtp) + " dBTP";
+    return "Loudness  M " + LoudnessFigureText(s.momentaryLufs) + "  S " +
+           LoudnessFigureText(s.shortTermLufs) + "  I " + LoudnessFigureText(s.integratedLufs) +
+           " LUFS  LRA " + LoudnessFigureText(s.rangeLu) + " LU  TP " +
+           LoudnessFigureText(s.truePeakDbtp) + " dBTP";
 }

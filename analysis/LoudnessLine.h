@@ -9,3 +9,6 @@
 // decimal with '.' whatever the locale; a figure without a finite value
 // (not measured yet, or silence) reads "--".
 std::string FormatLoudnessLine(const CLoudnessSnapshot& snapshot);
+
+// One figure as the line writes it: "-16.1", or "--" without a finite value.
+std::string LoudnessFigureText(double value);

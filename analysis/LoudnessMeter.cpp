@@ -36,7 +36,7 @@ void CLoudnessMeter::SetSampleRate(double sampleRateHz) {
                         : kMinSampleRateHz;
     stepFrames_ = static_cast<int>(std::lround(sampleRateHz_ / 10.0));
     filter_.SetSampleRate(sampleRateHz_);
-    resetRequested_.store(false, std::memory_order_relaxed);
+    resetsDone_ = resetsRequested_.load(std::memory_order_acquire);
     Restart();
 }
 
@@ -51,7 +51,14 @@ void CLoudnessMeter::Restart() {
     stepFill_ = 0;
     stepEnergy_ = 0.0;
     figures_ = CLoudnessSnapshot();
-    published_.Publish(figures_);
+    published_.Publish({figures_, resetsDone_});
+}
+
+CLoudnessSnapshot CLoudnessMeter::Read() {
+    const Published& published = published_.Read();
+    if (published.resets != resetsRequested_.load(std::memory_order_acquire))
+        return CLoudnessSnapshot();
+    return published.figures;
 }
 
 void CLoudnessMeter::Process(const double* left, const double* right, int frames) {
@@ -64,7 +71,11 @@ void CLoudnessMeter::Process(const float* left, const float* right, int frames) 
 
 template <typename Sample>
 void CLoudnessMeter::ProcessSamples(const Sample* left, const Sample* right, int frames) {
-    if (resetRequested_.exchange(false, std::memory_order_acq_rel)) Restart();
+    const unsigned requested = resetsRequested_.load(std::memory_order_acquire);
+    if (requested != resetsDone_) {
+        resetsDone_ = requested;
+        Restart();
+    }
     int done = 0;
     while (done < frames) {
         const int chunk = std::min({frames - done, stepFrames_ - stepFill_, kChunkFrames});
@@ -120,5 +131,5 @@ void CLoudnessMeter::CloseStep() {
     }
     figures_.samplePeakDbfs = Decibels(peaks_.SamplePeak());
     figures_.truePeakDbtp = Decibels(peaks_.TruePeak());
-    published_.Publish(figures_);
+    published_.Publish({figures_, resetsDone_});
 }

@@ -7,7 +7,9 @@
 // Threads: Process runs on the audio thread and never allocates, waits or
 // logs. Read runs on the user-interface thread and never blocks the audio
 // thread (the snapshot goes through a triple buffer). RequestReset may come
-// from any thread; the audio thread restarts at its next Process. Construction
+// from any thread; the audio thread restarts at its next Process, and until
+// then Read shows nothing measured, so that a reset shows even while the
+// host sends no audio. Construction
 // and SetSampleRate run on the user-interface thread and must not overlap
 // Process (the caller's lock orders them).
 #pragma once
@@ -32,13 +34,13 @@ public:
     void SetSampleRate(double sampleRateHz);
     double SampleRateHz() const { return sampleRateHz_; }
 
-    void RequestReset() { resetRequested_.store(true, std::memory_order_release); }
+    void RequestReset() { resetsRequested_.fetch_add(1, std::memory_order_acq_rel); }
 
     // Blocks of any length; non-finite samples count as silence.
     void Process(const double* left, const double* right, int frames);
     void Process(const float* left, const float* right, int frames);
 
-    CLoudnessSnapshot Read() { return published_.Read(); }
+    CLoudnessSnapshot Read();
 
 private:
     static constexpr int kChunkFrames = CTruePeakMeter::kMaxFrames;
@@ -68,7 +70,14 @@ private:
     double stepEnergy_ = 0.0;
     std::array<double, kChunkFrames> left_{}, right_{};  // the chunk, made finite
 
+    // The figures with the number of resets they follow.
+    struct Published {
+        CLoudnessSnapshot figures;
+        unsigned resets = 0;
+    };
+
     CLoudnessSnapshot figures_;
-    CTripleBuffer<CLoudnessSnapshot> published_;
-    std::atomic<bool> resetRequested_{false};
+    unsigned resetsDone_ = 0;  // audio thread's
+    CTripleBuffer<Published> published_;
+    std::atomic<unsigned> resetsRequested_{0};
 };

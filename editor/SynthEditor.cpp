@@ -2,6 +2,7 @@
 // dialogs and renderer come and go.
 #include "editor/SynthEditor.h"
 
+#include "analysis/LoudnessMeter.h"
 #include "diag/Log.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWindows.h"
@@ -46,7 +47,8 @@ CSynthEditor::CSynthEditor(CSettings& settings, CPerformanceTimer& timer,
       settingsCommands_(state_, settingsParameters_, settings, session_, panel_),
       frameLoop_(state_, controlsParameters_, settings, timer, session_),
       viewExport_(state_, controlsParameters_, settings, session_),
-      viewMenu_(state_, [this] { viewExport_.Export(); }),
+      viewMenu_(state_, {[this] { viewExport_.Export(); },
+                         [&settings] { settings.Loudness().RequestReset(); }}),
       mainViewRect_{0, 0, kEditorLayout.Width(), kEditorLayout.viewHeight},
       controlsRect_{0, kEditorLayout.viewHeight, kEditorLayout.Width(), kEditorLayout.Height()} {
     Hold hold(*this);

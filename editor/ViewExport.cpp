@@ -3,7 +3,9 @@
 #include "editor/ViewExport.h"
 
 #include <array>
+#include <cmath>
 
+#include "analysis/LoudnessMeter.h"
 #include "analysis/SpectrumStore.h"
 #include "analysis/Statistics.h"
 #include "diag/Log.h"
@@ -21,6 +23,13 @@
 namespace {
 
 constexpr char kLogSource[] = "ViewExport";
+
+// Empty while not measured, "-inf" for measured silence.
+std::string LoudnessFact(double figure) {
+    if (!CLoudnessSnapshot::IsMeasured(figure)) return "";
+    if (std::isinf(figure)) return figure < 0.0 ? "-inf" : "inf";
+    return FixedText(figure, 2);
+}
 
 }  // namespace
 
@@ -91,6 +100,7 @@ bool CViewExport::ReadSnapshot(Snapshot& snapshot) const {
 
 ExportFacts CViewExport::Facts(const CalendarTime& time) const {
     const CStatistics::Figures figures = settings_.Statistics().Read();
+    const CLoudnessSnapshot loudness = settings_.Loudness().Read();
     return {
         {"product", "Vantoscope"},
         {"version", CPanelCommands::VersionNumber()},
@@ -104,6 +114,13 @@ ExportFacts CViewExport::Facts(const CalendarTime& time) const {
         {"max_sample_rms", FixedText(figures.maxRms, 6)},
         {"max_level_db", FixedText(figures.overallMaxDb, 2)},
         {"max_level_hz", std::to_string(figures.overallMaxHz)},
+        {"loudness_momentary_lufs", LoudnessFact(loudness.momentaryLufs)},
+        {"loudness_short_term_lufs", LoudnessFact(loudness.shortTermLufs)},
+        {"loudness_integrated_lufs", LoudnessFact(loudness.integratedLufs)},
+        {"loudness_range_lu", LoudnessFact(loudness.rangeLu)},
+        {"true_peak_dbtp", LoudnessFact(loudness.truePeakDbtp)},
+        {"max_momentary_lufs", LoudnessFact(loudness.maxMomentaryLufs)},
+        {"max_short_term_lufs", LoudnessFact(loudness.maxShortTermLufs)},
     };
 }
 

@@ -34,8 +34,8 @@ const OptionItem* OptionItemOf(int id) {
 
 }  // namespace
 
-CViewMenuCommands::CViewMenuCommands(CEditorState& state, ExportAction exportView)
-    : state_(state), exportView_(std::move(exportView)) {}
+CViewMenuCommands::CViewMenuCommands(CEditorState& state, ViewMenuActions actions)
+    : state_(state), actions_(std::move(actions)) {}
 
 std::vector<ViewMenuEntry> CViewMenuCommands::Entries() const {
     std::vector<ViewMenuEntry> entries;
@@ -47,6 +47,10 @@ std::vector<ViewMenuEntry> CViewMenuCommands::Entries() const {
         entries.push_back(std::move(entry));
     }
     entries.emplace_back();  // separator
+    ViewMenuEntry resetEntry;
+    resetEntry.id = IDM_RESET_LOUDNESS;
+    resetEntry.caption = "Reset loudness";
+    entries.push_back(std::move(resetEntry));
     ViewMenuEntry exportEntry;
     exportEntry.id = IDM_EXPORT;
     exportEntry.caption = "Export picture and values";
@@ -61,11 +65,12 @@ bool CViewMenuCommands::Execute(int id) {
         option = !option;
         return true;
     }
-    if (id == IDM_EXPORT) {
-        if (exportView_) exportView_();
-        return true;
-    }
-    return false;
+    const std::function<void()>* action = id == IDM_EXPORT           ? &actions_.exportView
+                                          : id == IDM_RESET_LOUDNESS ? &actions_.resetLoudness
+                                                                     : nullptr;
+    if (action == nullptr) return false;
+    if (*action) (*action)();
+    return true;
 }
 
 ViewKeyResult CViewMenuCommands::KeyAction(int32_t virtualKey, bool control, bool shift) {

@@ -1,6 +1,6 @@
 // The view's popup menu as data, and what its commands do: the option items
-// toggle the view's options in the editor state, the export item runs the
-// export the editor hands in. The window glue builds the system menu from
+// toggle the view's options in the editor state, the action items (export,
+// loudness reset) run what the editor hands in. The window glue builds the system menu from
 // Entries() every time it opens, so the check marks always show the state
 // and items added later (submenus included) need no change there.
 //
@@ -33,13 +33,15 @@ struct ViewKeyResult {
     int commandId = 0;
 };
 
+// What the action items do; an empty one makes its command do nothing.
+struct ViewMenuActions {
+    std::function<void()> exportView;     // writes the picture and the table
+    std::function<void()> resetLoudness;  // restarts every loudness figure
+};
+
 class CViewMenuCommands {
 public:
-    using ExportAction = std::function<void()>;
-
-    // exportView writes the picture and the table; it may be empty, then
-    // the export command does nothing.
-    CViewMenuCommands(CEditorState& state, ExportAction exportView);
+    CViewMenuCommands(CEditorState& state, ViewMenuActions actions);
 
     std::vector<ViewMenuEntry> Entries() const;
     // False when id is none of the menu's commands, which then is left to
@@ -52,5 +54,5 @@ public:
 
 private:
     CEditorState& state_;
-    ExportAction exportView_;
+    ViewMenuActions actions_;
 };

@@ -12,6 +12,7 @@
 #include "analysis/SpectrumStore.h"
 #include "editor/EditorLayout.h"
 #include "render/BoundedText.h"
+#include "render/ScaledMeter.h"
 
 class CStatistics;
 struct CLoudnessSnapshot;
@@ -23,6 +24,8 @@ public:
     using StatisticsText = CBoundedText<255>;
     static constexpr int kTextX = 65;
     static constexpr int kTextY = 20;
+    // Beside the meter with scale, which is wider than the plain meter.
+    static constexpr int kTextXBesideScaledMeter = CScaledMeter::kWidth + 8;
     static constexpr uint32_t kTextColour = 0xFF00FF00u;  // opaque green
     // The backdrop picture in the plug-in's Data folder and the part of it
     // drawn over the view.

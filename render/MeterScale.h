@@ -4,7 +4,9 @@
 // bars (a loudness bar in LUFS) take scales of their own.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
 
 struct MeterScale {
@@ -15,6 +17,10 @@ struct MeterScale {
 inline constexpr int kMeterScaleRows = 256;
 inline constexpr MeterScale kDbfsMeterScale{0.0, -60.0};
 inline constexpr std::array<int, 8> kDbfsMeterTicks{0, -3, -6, -10, -20, -30, -40, -60};
+// The loudness bar marks the common delivery targets: -14 LUFS for
+// streaming, -23 LUFS for broadcast.
+inline constexpr MeterScale kLufsMeterScale{0.0, -60.0};
+inline constexpr std::array<int, 8> kLufsMeterTicks{0, -10, -14, -18, -23, -30, -40, -60};
 
 struct MeterTick {
     int y;             // row from the bar's top, 0..256
@@ -35,6 +41,28 @@ double MeterValueOfRow(const MeterScale& scale, int row);
 
 // A tick and its label at a value of the scale.
 MeterTick MeterTickOf(const MeterScale& scale, int value);
+
+template <size_t N>
+std::array<MeterTick, N> MeterTicksOf(const MeterScale& scale, const std::array<int, N>& values) {
+    std::array<MeterTick, N> ticks{};
+    for (size_t i = 0; i < N; ++i) ticks[i] = MeterTickOf(scale, values[i]);
+    return ticks;
+}
+
+// Tops of the tick labels, lines of lineHeight pixels: centred on their
+// ticks, within the bar's rows, and pushed down below the label above
+// where the ticks stand closer than a line.
+template <size_t N>
+std::array<int, N> MeterTickLabelTops(const std::array<MeterTick, N>& ticks, int lineHeight) {
+    std::array<int, N> tops{};
+    int freeFrom = 0;
+    for (size_t i = 0; i < N; ++i) {
+        const int centred = std::min(ticks[i].y - lineHeight / 2, kMeterScaleRows - lineHeight / 2);
+        tops[i] = std::max(centred, freeFrom);
+        freeFrom = tops[i] + lineHeight;
+    }
+    return tops;
+}
 
 // 20 log10 of a linear sample level; -inf for silence (0, negative or NaN).
 double DbfsOfLinear(double linear);

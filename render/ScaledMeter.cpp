@@ -1,11 +1,30 @@
-// The meter's bars, hold lines and figures on the dBFS scale.
+// The meter's bars, hold lines and figures on the dBFS and LUFS scales.
 #include "render/ScaledMeter.h"
 
-#include <algorithm>
+#include "analysis/LoudnessLine.h"
 
-void CScaledMeter::Update(double blockPeak, double blockRms, uint32_t nowMs) {
-    const double levels[kBarCount] = {DbfsOfLinear(blockPeak), DbfsOfLinear(blockRms)};
-    for (int i = 0; i < kBarCount; ++i) {
+namespace {
+
+constexpr uint32_t kLoudnessColour = 0x3CA0FFu;
+
+template <typename ColourOfRow>
+CMeterTexture::Texels OpaqueTexels(ColourOfRow colourOfRow) {
+    CMeterTexture::Texels texels{};
+    for (int row = 0; row < CMeterTexture::kHeight; ++row) {
+        const uint32_t colour = row % 3 == 0 ? CMeterTexture::kBlack : colourOfRow(row);
+        for (int column = 0; column < CMeterTexture::kWidth; ++column) {
+            texels[row * CMeterTexture::kWidth + column] = 0xFF000000u | colour;
+        }
+    }
+    return texels;
+}
+
+}  // namespace
+
+void CScaledMeter::Update(double blockPeak, double blockRms, const CLoudnessSnapshot& loudness,
+                          uint32_t nowMs) {
+    const double levels[kLevelBarCount] = {DbfsOfLinear(blockPeak), DbfsOfLinear(blockRms)};
+    for (int i = 0; i < kLevelBarCount; ++i) {
         const double holdDb = holdLines_[i].Update(levels[i], nowMs);
         // A line on the empty bar's floor would only look like a level.
         const int holdRows = MeterRowsOfValue(kDbfsMeterScale, holdDb);
@@ -13,6 +32,9 @@ void CScaledMeter::Update(double blockPeak, double blockRms, uint32_t nowMs) {
         bars_[i] =
             ScaledMeterBar{i * kBarPitch, MeterRowY(kDbfsMeterScale, levels[i]), holdY, levels[i]};
     }
+    loudness_ = loudness;
+    loudnessBar_.top = MeterRowY(kLufsMeterScale, loudness.shortTermLufs);
+    loudnessBar_.levelDb = loudness.shortTermLufs;
 }
 
 std::string CScaledMeter::PeakText() const {
@@ -23,35 +45,24 @@ std::string CScaledMeter::RmsText() const {
     return "RMS " + DbfsText(bars_[1].levelDb) + " dBFS";
 }
 
+CScaledMeter::Figures CScaledMeter::FigureTexts() const {
+    return {PeakText(), RmsText(), "S " + LoudnessFigureText(loudness_.shortTermLufs) + " LUFS",
+            "I " + LoudnessFigureText(loudness_.integratedLufs) + " LUFS"};
+}
+
 CMeterTexture::Texels CScaledMeter::BuildTexture() {
-    CMeterTexture::Texels texels{};
-    for (int row = 0; row < CMeterTexture::kHeight; ++row) {
-        const uint32_t colour =
-            row % 3 == 0 ? CMeterTexture::kBlack
-                         : CMeterTexture::ZoneColour(MeterValueOfRow(kDbfsMeterScale, row));
-        for (int column = 0; column < CMeterTexture::kWidth; ++column) {
-            texels[row * CMeterTexture::kWidth + column] = 0xFF000000u | colour;
-        }
-    }
-    return texels;
+    return OpaqueTexels(
+        [](int row) { return CMeterTexture::ZoneColour(MeterValueOfRow(kDbfsMeterScale, row)); });
+}
+
+CMeterTexture::Texels CScaledMeter::BuildLoudnessTexture() {
+    return OpaqueTexels([](int) { return kLoudnessColour; });
 }
 
 std::array<MeterTick, kDbfsMeterTicks.size()> CScaledMeter::Ticks() {
-    std::array<MeterTick, kDbfsMeterTicks.size()> ticks{};
-    for (size_t i = 0; i < ticks.size(); ++i) {
-        ticks[i] = MeterTickOf(kDbfsMeterScale, kDbfsMeterTicks[i]);
-    }
-    return ticks;
+    return MeterTicksOf(kDbfsMeterScale, kDbfsMeterTicks);
 }
 
-std::array<int, kDbfsMeterTicks.size()> CScaledMeter::TickLabelTops(int lineHeight) {
-    const auto ticks = Ticks();
-    std::array<int, kDbfsMeterTicks.size()> tops{};
-    int freeFrom = 0;
-    for (size_t i = 0; i < ticks.size(); ++i) {
-        const int centred = std::min(ticks[i].y - lineHeight / 2, kMeterScaleRows - lineHeight / 2);
-        tops[i] = std::max(centred, freeFrom);
-        freeFrom = tops[i] + lineHeight;
-    }
-    return tops;
+std::array<MeterTick, kLufsMeterTicks.size()> CScaledMeter::LoudnessTicks() {
+    return MeterTicksOf(kLufsMeterScale, kLufsMeterTicks);
 }

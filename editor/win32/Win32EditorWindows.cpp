@@ -150,7 +150,8 @@ bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view,
                                                           editor_.FrameLoop().Camera());
     waterfall->SetStore(store);
     AddComponent(std::move(waterfall), syncList);
-    auto meter = std::make_unique<CD3DDrawMeter>(settings.Statistics(), editor_.Timer());
+    auto meter = std::make_unique<CD3DDrawMeter>(settings.Statistics(), settings.Loudness(),
+                                                 editor_.Timer());
     meter->SetStore(store);
     AddComponent(std::move(meter), syncList);
     auto barGraph = std::make_unique<CD3DDrawBarGraph2D>(settings);

@@ -118,7 +118,10 @@ void CD3DDrawBarGraph2D::SyncFromEditor(const CSynthEditor& editor) {
     hover_ = state.Hover();
     valuesShown_ = state.Options().showValuesUnderMouse;
     if (!state_.Shown() || statisticsText_ == nullptr) return;
-    statisticsText_->SetPosition(CBarGraph2DState::kTextX, CBarGraph2DState::kTextY);
+    const bool besideScaledMeter = state.Flag(kFlagMeter) && state.Options().meterWithScale;
+    statisticsText_->SetPosition(
+        besideScaledMeter ? CBarGraph2DState::kTextXBesideScaledMeter : CBarGraph2DState::kTextX,
+        CBarGraph2DState::kTextY);
     statisticsText_->SetText(state_.Text().View());
 }
 

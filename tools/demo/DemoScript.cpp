@@ -208,7 +208,9 @@ void CDemoScript::ShowMeterWithScale() {
     Press(IDC_METER, "Meter");
     remote_->ViewCommand(IDM_METER_WITH_SCALE);
     PlayUntil(MusicSeconds() + 2.0);
-    SaveEditor("meter-with-scale.png", "the meter with its dBFS scale, hold lines and figures");
+    SaveEditor("meter-with-scale.png",
+               "the meter with its dBFS scale, hold lines and figures, and the short-term "
+               "loudness on its LUFS scale");
     // One export, as a user would take the picture and the numbers away.
     remote_->ViewCommand(IDM_EXPORT);
     remote_->ViewCommand(IDM_METER_WITH_SCALE);

@@ -140,7 +140,7 @@ TEST(LoudnessMeter, ResetAndRateChangeStartAgain) {
     CLoudnessMeter meter(48000);
     Feed(meter, SineLevels(48000, 1000, {{4, -10}}), 4 * 48000, 4096);
     meter.RequestReset();
-    EXPECT_NEAR(meter.Read().integratedLufs, -10.0, 0.1);  // until the audio thread takes it
+    EXPECT_TRUE(std::isnan(meter.Read().integratedLufs)) << "shown at once, with no audio";
     Feed(meter, SineLevels(48000, 1000, {{0.3, -30}}), 0.3 * 48000, 4096);
     EXPECT_TRUE(std::isnan(meter.Read().momentaryLufs));
     Feed(meter, SineLevels(48000, 1000, {{1, -30}}), 48000, 4096);

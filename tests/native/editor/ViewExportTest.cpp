@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "analysis/FFT.h"
+#include "analysis/LoudnessMeter.h"
 #include "analysis/PerformanceTimer.h"
 #include "analysis/SpectrumStore.h"
 #include "editor/EditorSession.h"
@@ -120,6 +121,27 @@ TEST_F(ViewExportTest, WritesBothFilesUnderTheTimeStampedNameAndLogsThem) {
                          "2026-12-05 10:53:17\r\n# sample_rate_hz,44100\r\n# Ave,5\r\n",
                          0),
               0u);
+}
+
+TEST_F(ViewExportTest, LoudnessFactsAreEmptyUntilMeasuredThenInLufs) {
+    Feed(120, -6.0);
+    ASSERT_TRUE(Write());
+    const std::string before = Text(kStem + ".csv");
+    for (const char* key : {"loudness_momentary_lufs", "loudness_integrated_lufs",
+                            "loudness_range_lu", "true_peak_dbtp", "max_short_term_lufs"})
+        EXPECT_NE(before.find(std::string("# ") + key + ",\r\n"), std::string::npos) << key;
+
+    // Four seconds of digital silence: measured, but nothing passes the gates.
+    CLoudnessMeter& loudness = settings_->Loudness();
+    const std::vector<float> silence(44100, 0.0f);
+    for (int second = 0; second < 4; ++second)
+        loudness.Process(silence.data(), silence.data(), 44100);
+    ASSERT_TRUE(Write());
+    const std::string after = Text(kStem + " (2).csv");
+    EXPECT_NE(after.find("# loudness_momentary_lufs,-inf\r\n"), std::string::npos);
+    EXPECT_NE(after.find("# max_short_term_lufs,-inf\r\n"), std::string::npos);
+    EXPECT_NE(after.find("# loudness_integrated_lufs,\r\n"), std::string::npos)
+        << "nothing above the absolute gate";
 }
 
 TEST_F(ViewExportTest, RowsHoldTheStoreLevelsAndOnlyTheColumnsTheViewShows) {

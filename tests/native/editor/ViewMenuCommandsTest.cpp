@@ -27,13 +27,15 @@ protected:
     std::atomic<float> frequencyHz_{1000.0f};
     CEditorState state_{frequencyHz_};
     int exports_ = 0;
-    CViewMenuCommands commands_{state_, [this] { ++exports_; }};
+    int loudnessResets_ = 0;
+    CViewMenuCommands commands_{state_, {[this] { ++exports_; }, [this] { ++loudnessResets_; }}};
 };
 
 TEST_F(ViewMenuCommandsTest, EntriesShowTheOptionsCheckedAsTheStateSaysThenTheExport) {
     EXPECT_EQ(Shown(), (std::vector<std::string>{"40001 Show values under the mouse [x]",
                                                  "40002 Tidy peak labels", "40003 Meter with scale",
-                                                 "0 ", "40040 Export picture and values\tCtrl+S"}));
+                                                 "0 ", "40041 Reset loudness",
+                                                 "40040 Export picture and values\tCtrl+S"}));
     state_.Options() = ViewOptions{false, true, true};
     EXPECT_EQ(Shown()[0], "40001 Show values under the mouse");
     EXPECT_EQ(Shown()[2], "40003 Meter with scale [x]");
@@ -56,13 +58,16 @@ TEST_F(ViewMenuCommandsTest, EachOptionCommandTogglesOnlyItsOwnOption) {
     EXPECT_EQ(exports_, 0);
 }
 
-TEST_F(ViewMenuCommandsTest, ExportRunsTheExportAndOtherIdsAreLeftToOthers) {
+TEST_F(ViewMenuCommandsTest, ActionsRunTheirOwnHandOffAndOtherIdsAreLeftToOthers) {
     EXPECT_TRUE(commands_.Execute(IDM_EXPORT));
     EXPECT_EQ(exports_, 1);
-    for (int id : {0, IDM_RESET_LOUDNESS, IDM_SHOW_VALUES - 1, IDC_FREEZE})
-        EXPECT_FALSE(commands_.Execute(id)) << id;
-    EXPECT_EQ(exports_, 1);
-    EXPECT_TRUE(CViewMenuCommands(state_, nullptr).Execute(IDM_EXPORT)) << "no export: no crash";
+    EXPECT_TRUE(commands_.Execute(IDM_RESET_LOUDNESS));
+    EXPECT_EQ(loudnessResets_, 1);
+    for (int id : {0, IDM_SHOW_VALUES - 1, IDC_FREEZE}) EXPECT_FALSE(commands_.Execute(id)) << id;
+    EXPECT_EQ(exports_ + loudnessResets_, 2);
+    CViewMenuCommands withoutActions(state_, {});
+    EXPECT_TRUE(withoutActions.Execute(IDM_EXPORT) && withoutActions.Execute(IDM_RESET_LOUDNESS))
+        << "no hand-off: no crash";
 }
 
 TEST(ViewMenuKeys, MenuKeyAndShiftF10OpenTheMenuAndOnlyCtrlSExports) {

@@ -1,7 +1,8 @@
 // The view's popup menu and export through the real module: a click without
 // a drag or the Menu key opens the menu (frames go on meanwhile), a drag
 // rotates instead, the options survive a reopen, and an export writes a PNG
-// of the view and a table whose loudest band is a tone's, or one error.
+// of the view and a table whose loudest band is a tone's, or one error. The
+// loudness of a broadcast reference tone reaches the table and the 2D view.
 #include <wincodec.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "analysis/SpectrumStore.h"
+#include "render/BarGraph2DState.h"
 #include "render/SpectrumReadout.h"
 #include "render/d3d9/ComPtr.h"
 #include "resources/resource.h"
@@ -114,16 +116,17 @@ protected:
     }
     void Command(int id) { SendMessageA(MainView(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-    // A 1 kHz sine at -6 dBFS through processReplacing in host blocks,
-    // faster than real time.
-    void PlayTone(double seconds) {
+    // A 1 kHz sine (-6 dBFS unless told) on both channels through
+    // processReplacing in host blocks, faster than real time.
+    void PlayTone(double seconds, double amplitude = 0.5) {
         constexpr int kBlock = 512;
         std::vector<float> in(kBlock), outLeft(kBlock), outRight(kBlock);
         float* inputs[] = {in.data(), in.data()};
         float* outputs[] = {outLeft.data(), outRight.data()};
         for (int n = 0; n < seconds * 44100 / kBlock; ++n) {
             for (int i = 0; i < kBlock; ++i)
-                in[i] = static_cast<float>(0.5 * std::sin((n * kBlock + i) * 6.283185307 / 44.1));
+                in[i] =
+                    static_cast<float>(amplitude * std::sin((n * kBlock + i) * 6.283185307 / 44.1));
             effect_->processReplacing(effect_, inputs, outputs, kBlock);
         }
     }
@@ -138,6 +141,24 @@ protected:
         return names;
     }
     std::string In(const std::string& name) const { return folder_ + "\\" + name; }
+    // The value of a "# key,value" line of a table; "?" without the key.
+    std::string Fact(const std::string& table, const std::string& key) const {
+        std::ifstream file(In(table));
+        for (std::string line; std::getline(file, line);) {
+            if (line.rfind("# " + key + ",", 0) != 0) continue;
+            const std::string value = line.substr(key.size() + 3);
+            return value.empty() || value.back() != '\r' ? value
+                                                         : value.substr(0, value.size() - 1);
+        }
+        return "?";
+    }
+    CapturedImage NextFrame() {
+        const uint32_t target = capture_->FramesPresented() + 2;
+        for (DWORD deadline = GetTickCount() + 20000;
+             capture_->FramesPresented() < target && GetTickCount() < deadline;)
+            Pump(5);
+        return capture_->LastFrame();
+    }
 
     std::unique_ptr<CFrameCapture> capture_;
     std::string folder_;
@@ -148,9 +169,10 @@ TEST_F(ViewMenu, ClickWithoutDragOrMenuKeyOpensTheMenuAndADragRotatesInstead) {
     const MenuSeen clicked = RunMenu({{WM_RBUTTONDOWN, {450, 200}}, {WM_RBUTTONUP, {450, 200}}});
     ASSERT_TRUE(clicked.opened);
     EXPECT_GE(clicked.framesWhileOpen, 1u) << "the frame timer fires in the menu's loop";
-    EXPECT_EQ(clicked.items, (std::vector<std::string>{"Show values under the mouse [x]",
-                                                       "Tidy peak labels [x]", "Meter with scale",
-                                                       "", "Export picture and values\tCtrl+S"}));
+    EXPECT_EQ(clicked.items,
+              (std::vector<std::string>{"Show values under the mouse [x]", "Tidy peak labels [x]",
+                                        "Meter with scale", "", "Reset loudness",
+                                        "Export picture and values\tCtrl+S"}));
     EXPECT_EQ(OpenPopupMenu(), nullptr) << "Escape closed it";
     EXPECT_TRUE(RunMenu({{WM_KEYDOWN, {}}}).opened) << "the Menu key";
 
@@ -212,6 +234,49 @@ TEST_F(ViewMenu, ExportWritesThePictureAndTheLoudestBandOfATone) {
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     EXPECT_EQ(ExportedFiles().size(), 4u) << "Ctrl+S exported once more";
+}
+
+TEST_F(ViewMenu, ReferenceToneMeasuresMinus23LufsInTheTableAndThe2DViewUntilReset) {
+    PlayTone(20.0, std::pow(10.0, -23.0 / 20.0));
+    Pump(100);
+    Command(IDM_EXPORT);
+    const std::vector<std::string> names = ExportedFiles();
+    ASSERT_EQ(names.size(), 2u);
+    for (const char* key :
+         {"loudness_integrated_lufs", "loudness_momentary_lufs", "loudness_short_term_lufs"}) {
+        const std::string value = Fact(names[0], key);
+        EXPECT_NEAR(std::atof(value.c_str()), -23.0, 0.1) << key << " " << value;
+    }
+    EXPECT_NEAR(std::atof(Fact(names[0], "true_peak_dbtp").c_str()), -23.0, 0.2);
+    EXPECT_NE(Fact(names[0], "loudness_range_lu"), "");
+
+    // The loudness line under the statistics and the loudness bar of the
+    // meter with scale: both go back to nothing measured on the menu's reset
+    // (with no audio coming), and nothing else of the 2D view changes.
+    SendMessageA(Item(IDC_2D_VIEW), BM_CLICK, 0, 0);
+    if (!Editor().State().Flag(kFlagMeter)) SendMessageA(Item(IDC_METER), BM_CLICK, 0, 0);
+    Command(IDM_METER_WITH_SCALE);
+    capture_->SetCapturing(true);
+    const CapturedImage measured = NextFrame();
+    EXPECT_TRUE(SavePng(measured, std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/loudness-2d.png"));
+    Command(IDM_RESET_LOUDNESS);
+    const CapturedImage reset = NextFrame();
+    ASSERT_EQ(measured.width, 900);
+    int barChanged = 0, textChanged = 0, textTop = 400;
+    for (int y = 0; y < 400; ++y) {
+        for (int x = 0; x < 900; ++x) {
+            if (measured.At(x, y) == reset.At(x, y)) continue;
+            const bool inBar = x >= CScaledMeter::kLoudnessBarX &&
+                               x < CScaledMeter::kLoudnessBarX + CScaledMeter::kBarWidth;
+            barChanged += inBar;
+            if (x < CScaledMeter::kWidth) continue;
+            ++textChanged;
+            textTop = std::min(textTop, y);
+        }
+    }
+    EXPECT_GT(barChanged, 100) << "the short-term bar emptied";
+    EXPECT_GT(textChanged, 20);
+    EXPECT_GT(textTop, CBarGraph2DState::kTextY + 24) << "below the three statistics lines";
 }
 
 TEST_F(ViewMenu, ExportIntoAnUnwritablePlaceReportsOneErrorAndWritesNothing) {

@@ -192,6 +192,7 @@ TEST_F(OverlayTest, BarsRiseUnderTheBackdropGridWhereTheLayoutPutsThem) {
 
 TEST_F(OverlayTest, MeterBarsShowPeakAndRmsColouredByLevel) {
     Add(std::make_unique<CD3DDrawMeter>(plugin_->Settings()->Statistics(),
+                                        plugin_->Settings()->Loudness(),
                                         *CVstPlugin::SharedTimer()));
     const std::vector<double> full(CStatistics::kBlockFrames, 1.0);
     plugin_->Settings()->Statistics().Accumulate(full.data(), full.data());
