@@ -46,9 +46,11 @@ CSynth::CSynth(AnalysisSettings& settings, CStatistics& statistics,
     VS_LOG("Editor Init done");
     leftBlock_ = std::make_unique<double[]>(kBlockFrames);
     rightBlock_ = std::make_unique<double[]>(kBlockFrames);
+    mixBlock_ = std::make_unique<double[]>(kBlockFrames);
 }
 
 CSynth::~CSynth() {
+    mixBlock_.reset();
     leftBlock_.reset();
     rightBlock_.reset();
     store_.reset();
@@ -88,7 +90,13 @@ int32_t CSynth::AppendToBlocks(double** outputs, int32_t offset, int32_t frames)
 
 void CSynth::AnalyseBlock() {
     statistics_.Accumulate(leftBlock_.get(), rightBlock_.get());
-    const CFFT::LoudestBin loudest = analyser_->Analyse(leftBlock_.get(), rightBlock_.get());
+    // Other channels must not find the old ones in the transform's overlap.
+    const AnalysisChannels channels = settings_.analysisChannels.load(std::memory_order_relaxed);
+    if (channels != analysedChannels_) analyser_->ClearFrame();
+    analysedChannels_ = channels;
+    const AnalysisPair pair = ChooseAnalysisPair(channels, leftBlock_.get(), rightBlock_.get(),
+                                                 mixBlock_.get(), kBlockFrames);
+    const CFFT::LoudestBin loudest = analyser_->Analyse(pair.first, pair.second);
     // The rate is a sane one (the plug-in refuses others), so the frequency
     // of any bin fits 32 bits.
     const double binHz = sampleRateHz_.load(std::memory_order_relaxed) / CFFT::kSize;

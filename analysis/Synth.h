@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "analysis/AnalysisBlock.h"
+#include "analysis/AnalysisSettings.h"
 #include "analysis/EngineEditor.h"
 #include "analysis/Scale.h"
 #include "os/Lockable.h"
@@ -24,7 +25,6 @@ class CGeneratorControls;
 class CPerformanceTimer;
 class CSpectrumStore;
 class CStatistics;
-struct AnalysisSettings;
 
 class CSynth {
 public:
@@ -79,6 +79,8 @@ private:
     double toneFrequency_ = 0.0;
     std::unique_ptr<double[]> leftBlock_;
     std::unique_ptr<double[]> rightBlock_;
+    std::unique_ptr<double[]> mixBlock_;  // the side signal, when chosen
+    AnalysisChannels analysedChannels_ = AnalysisChannels::kLeftPlusRight;
     std::unique_ptr<CSpectrumStore> store_;
     int32_t fill_ = 0;
     os::WindowHandle parentWindow_ = nullptr;

@@ -48,7 +48,10 @@ CSynthEditor::CSynthEditor(CSettings& settings, CPerformanceTimer& timer,
       frameLoop_(state_, controlsParameters_, settings, timer, session_),
       viewExport_(state_, controlsParameters_, settings, session_),
       viewMenu_(state_, {[this] { viewExport_.Export(); },
-                         [&settings] { settings.Loudness().RequestReset(); }}),
+                         [&settings] { settings.Loudness().RequestReset(); },
+                         [&settings](AnalysisChannels channels) {
+                             settings.analysisChannels.store(channels, std::memory_order_relaxed);
+                         }}),
       mainViewRect_{0, 0, kEditorLayout.Width(), kEditorLayout.viewHeight},
       controlsRect_{0, kEditorLayout.viewHeight, kEditorLayout.Width(), kEditorLayout.Height()} {
     Hold hold(*this);

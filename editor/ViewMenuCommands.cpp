@@ -1,6 +1,7 @@
 // The view menu's items and commands.
 #include "editor/ViewMenuCommands.h"
 
+#include <cstddef>
 #include <utility>
 
 #include "editor/EditorState.h"
@@ -19,6 +20,60 @@ constexpr OptionItem kOptionItems[] = {
     {IDM_TIDY_PEAK_LABELS, "Tidy peak labels", &ViewOptions::tidyPeakLabels},
     {IDM_METER_WITH_SCALE, "Meter with scale", &ViewOptions::meterWithScale},
 };
+
+template <typename Value>
+struct ChoiceItem {
+    int id;
+    Value value;
+};
+
+constexpr ChoiceItem<SpectralSlope> kSlopeItems[] = {
+    {IDM_SLOPE_FLAT, SpectralSlope::kFlat},
+    {IDM_SLOPE_3_DB, SpectralSlope::k3DbPerOctave},
+    {IDM_SLOPE_4_5_DB, SpectralSlope::k4_5DbPerOctave},
+    {IDM_SLOPE_6_DB, SpectralSlope::k6DbPerOctave},
+};
+constexpr ChoiceItem<HistorySpan> kHistoryItems[] = {
+    {IDM_HISTORY_PER_FRAME, HistorySpan::kOneRowPerFrame},
+    {IDM_HISTORY_2_S, HistorySpan::k2Seconds},
+    {IDM_HISTORY_5_S, HistorySpan::k5Seconds},
+    {IDM_HISTORY_10_S, HistorySpan::k10Seconds},
+    {IDM_HISTORY_30_S, HistorySpan::k30Seconds},
+};
+constexpr ChoiceItem<AnalysisChannels> kChannelItems[] = {
+    {IDM_CHANNELS_LEFT_RIGHT, AnalysisChannels::kLeftPlusRight},
+    {IDM_CHANNELS_LEFT, AnalysisChannels::kLeft},
+    {IDM_CHANNELS_RIGHT, AnalysisChannels::kRight},
+    {IDM_CHANNELS_MID, AnalysisChannels::kMid},
+    {IDM_CHANNELS_SIDE, AnalysisChannels::kSide},
+};
+
+// A submenu of one choice, the current one checked.
+template <typename Value, size_t N>
+ViewMenuEntry ChoiceMenu(const char* title, const ChoiceItem<Value> (&items)[N], Value current,
+                         const char* (*nameOf)(Value)) {
+    ViewMenuEntry menu;
+    menu.caption = title;
+    for (const ChoiceItem<Value>& item : items) {
+        ViewMenuEntry entry;
+        entry.id = item.id;
+        entry.caption = nameOf(item.value);
+        entry.checked = item.value == current;
+        menu.children.push_back(std::move(entry));
+    }
+    return menu;
+}
+
+// Sets option to the item's value when id is one of the items.
+template <typename Value, size_t N>
+bool Choose(const ChoiceItem<Value> (&items)[N], int id, Value& option) {
+    for (const ChoiceItem<Value>& item : items) {
+        if (item.id != id) continue;
+        option = item.value;
+        return true;
+    }
+    return false;
+}
 
 // Windows virtual-key codes of the keys the view answers.
 constexpr int32_t kKeyS = 'S';
@@ -46,6 +101,10 @@ std::vector<ViewMenuEntry> CViewMenuCommands::Entries() const {
         entry.checked = state_.Options().*item.option;
         entries.push_back(std::move(entry));
     }
+    const ViewOptions& options = state_.Options();
+    entries.push_back(ChoiceMenu("Slope", kSlopeItems, options.slope, SlopeName));
+    entries.push_back(ChoiceMenu("History", kHistoryItems, options.history, HistoryName));
+    entries.push_back(ChoiceMenu("Channels", kChannelItems, options.channels, ChannelsName));
     entries.emplace_back();  // separator
     ViewMenuEntry resetEntry;
     resetEntry.id = IDM_RESET_LOUDNESS;
@@ -63,6 +122,13 @@ bool CViewMenuCommands::Execute(int id) {
     if (const OptionItem* item = OptionItemOf(id)) {
         bool& option = state_.Options().*item->option;
         option = !option;
+        return true;
+    }
+    ViewOptions& options = state_.Options();
+    if (Choose(kSlopeItems, id, options.slope) || Choose(kHistoryItems, id, options.history))
+        return true;
+    if (Choose(kChannelItems, id, options.channels)) {
+        if (actions_.channelsChanged) actions_.channelsChanged(options.channels);
         return true;
     }
     const std::function<void()>* action = id == IDM_EXPORT           ? &actions_.exportView

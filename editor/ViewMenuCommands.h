@@ -1,8 +1,9 @@
 // The view's popup menu as data, and what its commands do: the option items
-// toggle the view's options in the editor state, the action items (export,
-// loudness reset) run what the editor hands in. The window glue builds the system menu from
-// Entries() every time it opens, so the check marks always show the state
-// and items added later (submenus included) need no change there.
+// toggle the view's options in the editor state, the submenus choose one of
+// a kind (slope, history, channels), the action items (export, loudness
+// reset) run what the editor hands in. The window glue builds the system
+// menu from Entries() every time it opens, so the check marks always show
+// the state and items added later need no change there.
 //
 // Thread: user-interface thread.
 #pragma once
@@ -11,6 +12,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "analysis/AnalysisChannels.h"
 
 class CEditorState;
 
@@ -37,6 +40,8 @@ struct ViewKeyResult {
 struct ViewMenuActions {
     std::function<void()> exportView;     // writes the picture and the table
     std::function<void()> resetLoudness;  // restarts every loudness figure
+    // Hands the analysis the channels just chosen.
+    std::function<void(AnalysisChannels)> channelsChanged;
 };
 
 class CViewMenuCommands {

@@ -38,4 +38,9 @@ void Scroll(void* bits, int pitchBytes, const TexelRow& newest) {
     std::memcpy(Row(bits, pitchBytes, kHeight - 1), newest.data(), kRowBytes);
 }
 
+void ReplaceNewest(void* bits, int pitchBytes, const TexelRow& newest) {
+    assert(pitchBytes >= kRowBytes);
+    std::memcpy(Row(bits, pitchBytes, kHeight - 1), newest.data(), kRowBytes);
+}
+
 }  // namespace LevelTexture

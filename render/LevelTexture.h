@@ -32,4 +32,8 @@ void FillGradient(void* bits, int pitchBytes, const LevelPalette& palette);
 // texels per frame.
 void Scroll(void* bits, int pitchBytes, const TexelRow& newest);
 
+// Row 31 alone becomes these texels: the front row changed without a
+// scroll (the waterfall's history by time).
+void ReplaceNewest(void* bits, int pitchBytes, const TexelRow& newest);
+
 }  // namespace LevelTexture

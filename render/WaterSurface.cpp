@@ -35,6 +35,14 @@ const WaterVertex& CWaterSurface::At(int row, int column) const {
 // the border columns use their own height for the missing neighbour.
 void CWaterSurface::PushFront(const float* heights) {
     frontSlot_ = (frontSlot_ + kRows - 1) % kRows;
+    WriteFront(heights);
+}
+
+void CWaterSurface::ReplaceFront(const float* heights) {
+    WriteFront(heights);
+}
+
+void CWaterSurface::WriteFront(const float* heights) {
     WaterVertex* front = SlotRow(0);
     const WaterVertex* behind = SlotRow(1);
     for (int column = 0; column < kColumns; ++column) {

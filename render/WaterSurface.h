@@ -17,6 +17,9 @@ public:
     // Moves every row one step back (the oldest falls off) and makes the
     // given 256 heights the front row, with their normals.
     void PushFront(const float* heights);
+    // Gives the front row these heights (and their normals) without moving
+    // the rows.
+    void ReplaceFront(const float* heights);
 
     // Row 0 is the front (newest), row 31 the back.
     const WaterVertex& At(int row, int column) const;
@@ -26,6 +29,8 @@ public:
     void WriteVertices(WaterVertex* out) const;
 
 private:
+    // The front row's heights and normals against the row behind it.
+    void WriteFront(const float* heights);
     WaterVertex* SlotRow(int row);
     const WaterVertex* SlotRow(int row) const;
 

@@ -17,10 +17,15 @@ CWaterfallModel::CWaterfallModel(const LevelPalette& palette, float range3dDb)
     newestTexels_.fill(LevelTexture::kInitialTexel);
 }
 
+void CWaterfallModel::SetDisplay(const CDisplaySlope& slope, double historySeconds) {
+    slope_ = &slope;
+    history_.SetSpanSeconds(historySeconds);
+}
+
 void CWaterfallModel::Advance(CSpectrumStore& store, uint32_t nowMs, double sampleRateHz,
                               const WaterfallFlags& flags) {
     ChooseDisplayed(store, nowMs, sampleRateHz, flags.frozen);
-    BuildFrontRow();
+    BuildFrontRow(nowMs);
     if (flags.labelsShown) {
         for (int band = 0; band < kColumns; ++band)
             labelHeights_[band] = surface_.HeightAt(1, band);
@@ -55,8 +60,17 @@ void CWaterfallModel::ChooseDisplayed(CSpectrumStore& store, uint32_t nowMs, dou
     displayed_ = &interpolator_.Displayed();
 }
 
-void CWaterfallModel::BuildFrontRow() {
-    const BandLevels& displayed = *displayed_;
+// The front row takes the displayed spectrum, tilted when a slope is set.
+// By time, it replaces the front row until the clock closes the row, which
+// then moves back holding its maxima.
+void CWaterfallModel::BuildFrontRow(uint32_t nowMs) {
+    const BandLevels* levels = displayed_;
+    if (slope_ != nullptr && !slope_->IsFlat()) {
+        tilted_ = *displayed_;
+        slope_->Apply(tilted_);
+        levels = &tilted_;
+    }
+    const BandLevels& displayed = *levels;
     for (int band = 0; band < kColumns; ++band) {
         const float normalised = LevelHeight::NormalisedHeight(displayed[band], range3dDb_);
         const float height = normalised * kTopHeight;
@@ -66,10 +80,30 @@ void CWaterfallModel::BuildFrontRow() {
         curtainTop.v = height / kTopHeight;
         newestTexels_[band] = palette_[LevelHeight::PaletteIndexOfHeight(normalised)];
     }
-    surface_.PushFront(frontHeights_.data());
+    if (!history_.ByTime()) {
+        newRows_ = 1;
+        surface_.PushFront(frontHeights_.data());
+        return;
+    }
+    newRows_ = history_.Advance(nowMs, frontHeights_);
+    if (newRows_ == 0) {
+        surface_.ReplaceFront(frontHeights_.data());
+        return;
+    }
+    surface_.ReplaceFront(history_.ClosedRow().data());
+    TexelsOf(history_.ClosedRow(), closedTexels_);
+    for (int row = 0; row < newRows_; ++row) surface_.PushFront(frontHeights_.data());
 }
 
-void CWaterfallModel::TraceHeights(const BandLevels& levels, BandLevels& heights) const {
+void CWaterfallModel::TexelsOf(const BandLevels& heights, LevelTexture::TexelRow& texels) const {
+    for (int band = 0; band < kColumns; ++band) {
+        texels[band] = palette_[LevelHeight::PaletteIndexOfHeight(heights[band] / kTopHeight)];
+    }
+}
+
+// Tilted like the front row, so that spheres sit on the surface they mark.
+void CWaterfallModel::TraceHeights(BandLevels levels, BandLevels& heights) const {
+    if (slope_ != nullptr) slope_->Apply(levels);
     for (int band = 0; band < kColumns; ++band) {
         heights[band] = LevelHeight::HeightOfLevel(levels[band], range3dDb_);
     }

@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "analysis/SpectrumStore.h"
+#include "render/DisplaySlope.h"
 #include "render/LevelTexture.h"
+#include "render/RowHistory.h"
 #include "render/SpectrumInterpolator.h"
 #include "render/WaterSurface.h"
 
@@ -30,6 +32,9 @@ public:
 
     // Rows already on the surface keep their heights; new rows use the range.
     void SetRange(float range3dDb) { range3dDb_ = range3dDb; }
+    // What is drawn is tilted by the slope (flat draws the levels as they
+    // are); the rows hold a span of time, or one frame each at 0.
+    void SetDisplay(const CDisplaySlope& slope, double historySeconds);
     float Range3dDb() const { return range3dDb_; }
 
     // One frame of the shown 3D view (a hidden view does not advance, so it
@@ -40,6 +45,12 @@ public:
     const CWaterSurface& Surface() const { return surface_; }
     const std::vector<WaterVertex>& Curtain() const { return curtain_; }
     const LevelTexture::TexelRow& NewestTexels() const { return newestTexels_; }
+    // Rows that entered behind the front this frame: 1 at one row per frame;
+    // by time 0 (the front row only changed) or more, the first of them
+    // closed with ClosedTexels().
+    int NewRows() const { return newRows_; }
+    bool RowsByTime() const { return history_.ByTime(); }
+    const LevelTexture::TexelRow& ClosedTexels() const { return closedTexels_; }
     // The spectrum that entered the front row this frame.
     const BandLevels& Displayed() const { return *displayed_; }
     // Sphere heights of the last frame that showed them.
@@ -51,11 +62,17 @@ public:
 
 private:
     void ChooseDisplayed(CSpectrumStore& store, uint32_t nowMs, double sampleRateHz, bool frozen);
-    void BuildFrontRow();
-    void TraceHeights(const BandLevels& levels, BandLevels& heights) const;
+    void BuildFrontRow(uint32_t nowMs);
+    void TexelsOf(const BandLevels& heights, LevelTexture::TexelRow& texels) const;
+    void TraceHeights(BandLevels levels, BandLevels& heights) const;
 
     const LevelPalette& palette_;
     float range3dDb_;
+    const CDisplaySlope* slope_ = nullptr;
+    CRowHistory history_;
+    int newRows_ = 0;
+    BandLevels tilted_{};
+    LevelTexture::TexelRow closedTexels_{};
     CSpectrumInterpolator interpolator_;
     BandLevels frozenLevel_{};
     BandLevels peakLevels_{};

@@ -18,6 +18,7 @@
 #include "render/d3d9/D3DDrawFPS.h"
 #include "render/d3d9/D3DDrawLog.h"
 #include "render/d3d9/D3DDrawMeter.h"
+#include "render/d3d9/D3DDrawOptionsCaption.h"
 #include "render/d3d9/D3DDrawWaterGraph.h"
 #include "render/d3d9/D3DRenderer.h"
 #include "resources/resource.h"
@@ -140,8 +141,9 @@ bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view,
                                          std::vector<CEditorListener*>& syncList) {
     renderer_ = std::make_unique<CD3DRenderer>();
     if (FaultInjected("renderer") || !renderer_->Setup(view)) return false;
-    // The display components in drawing order: the bar graph comes last so
-    // that the 2D view covers everything else in the screen-space pass.
+    // The display components in drawing order: the bar graph comes after
+    // the others so that the 2D view covers them in the screen-space pass;
+    // only the options caption stands over it.
     CSettings& settings = editor_.Settings();
     CSpectrumStore* store = editor_.Store();
     AddComponent(std::make_unique<CD3DDrawLog>(), syncList);
@@ -157,6 +159,7 @@ bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view,
     auto barGraph = std::make_unique<CD3DDrawBarGraph2D>(settings);
     barGraph->SetStore(store);
     AddComponent(std::move(barGraph), syncList);
+    AddComponent(std::make_unique<CD3DDrawOptionsCaption>(), syncList);
     syncList.push_back(renderer_.get());
     return true;
 }

@@ -75,6 +75,8 @@ void CD3DDrawBarGraph2D::Draw2D(CSpriteBatch* sprite) {
     const bool traces = store_ != nullptr && gradient_;
     if (traces) {
         state_.ReadTraces(*store_, level, peak);
+        slope_.Apply(level);
+        slope_.Apply(peak);
         if (state_.PeaksShown()) DrawColumns(sprite, peak, CBarGraphLayout::Mode::kPeakMarks);
         DrawColumns(sprite, level, CBarGraphLayout::Mode::kBars);
     }
@@ -117,6 +119,7 @@ void CD3DDrawBarGraph2D::SyncFromEditor(const CSynthEditor& editor) {
                 settings_.Statistics(), settings_.Loudness().Read());
     hover_ = state.Hover();
     valuesShown_ = state.Options().showValuesUnderMouse;
+    slope_.Set(SlopeDbPerOctave(state.Options().slope), settings_.bandTable.get());
     if (!state_.Shown() || statisticsText_ == nullptr) return;
     const bool besideScaledMeter = state.Flag(kFlagMeter) && state.Options().meterWithScale;
     statisticsText_->SetPosition(

@@ -13,6 +13,7 @@
 #include "render/BarGraph2DState.h"
 #include "render/BarGraphLayout.h"
 #include "render/D3DComponent.h"
+#include "render/DisplaySlope.h"
 #include "render/d3d9/ComPtr.h"
 
 struct IDirect3DTexture9;
@@ -61,4 +62,5 @@ private:
     std::unique_ptr<CD3DReadout> readout_;
     HoverState hover_;
     bool valuesShown_ = false;
+    CDisplaySlope slope_;
 };

@@ -224,13 +224,9 @@ void CD3DDrawWaterGraph::Render3D(IDirect3DDevice9* device) {
     flags.referencesShown = display_.referencesShown;
     const uint32_t nowMs = timer_.GetMilliseconds();
     model_->Advance(*store_, nowMs, settings_.sampleRate.load(), flags);
-    rowAges_.PushFront(nowMs);
+    for (int row = 0; row < model_->NewRows(); ++row) rowAges_.PushFront(nowMs);
     UploadFrame();
-    D3DLOCKED_RECT locked;
-    if (levelTexture_ && SUCCEEDED(levelTexture_->LockRect(0, &locked, nullptr, 0))) {
-        LevelTexture::Scroll(locked.pBits, locked.Pitch, model_->NewestTexels());
-        levelTexture_->UnlockRect(0);
-    }
+    UpdateLevelTexture();
     camera_.BuildView(view_);
     device->SetTransform(D3DTS_VIEW, AsD3D(view_));
     const Matrix4 identity = IdentityMatrix();
@@ -242,6 +238,21 @@ void CD3DDrawWaterGraph::Render3D(IDirect3DDevice9* device) {
             TranslationMatrix(0.0f, 0.0f, CWaterfallAxes::DepthZ(display_.axisDepthPercent));
         lines_->Draw(device, &parent);
     }
+}
+
+// The texture's rows follow the surface's: one scroll per new row, the
+// closed row's colours first when the rows go by time.
+void CD3DDrawWaterGraph::UpdateLevelTexture() {
+    D3DLOCKED_RECT locked;
+    if (!levelTexture_ || FAILED(levelTexture_->LockRect(0, &locked, nullptr, 0))) return;
+    const int newRows = model_->NewRows();
+    if (model_->RowsByTime()) {
+        LevelTexture::ReplaceNewest(locked.pBits, locked.Pitch,
+                                    newRows > 0 ? model_->ClosedTexels() : model_->NewestTexels());
+    }
+    for (int row = 0; row < newRows; ++row)
+        LevelTexture::Scroll(locked.pBits, locked.Pitch, model_->NewestTexels());
+    levelTexture_->UnlockRect(0);
 }
 
 // The whole surface goes into the discarded buffer every frame.
@@ -405,6 +416,8 @@ void CD3DDrawWaterGraph::SyncFromEditor(const CSynthEditor& editor) {
     display_.frequencyLabelsShown = state.Flag(kFlagFrequenciesInHertz);
     hover_ = state.Hover();
     options_ = state.Options();
+    slope_.Set(SlopeDbPerOctave(options_.slope), settings_.bandTable.get());
+    if (model_) model_->SetDisplay(slope_, HistorySeconds(options_.history));
     for (int trace = 0; trace < CSpectrumStore::kReferenceCount; ++trace) {
         display_.referencesShown[trace] =
             state.Flag(static_cast<DisplayFlag>(kFlagReferenceA + trace));

@@ -83,6 +83,7 @@ private:
     void SetLightAndMaterials(IDirect3DDevice9* device);
     void BuildAxes(IDirect3DDevice9* device);
     void UploadFrame();
+    void UpdateLevelTexture();
     void DrawSurface(IDirect3DDevice9* device);
     void DrawSpheres(IDirect3DDevice9* device);
     void DrawReadout(CSpriteBatch* sprite);
@@ -92,6 +93,8 @@ private:
     CPerformanceTimer& timer_;
     CSpectrumStore* store_ = nullptr;
     WaterfallDisplayState display_;
+    // The slope the model tilts by; it outlives the model.
+    CDisplaySlope slope_;
     std::unique_ptr<CWaterfallModel> model_;
     std::vector<WaterfallLabel> labels_;
     // Tidy peak labels: the peak labels' boxes, which of labels_ each is,

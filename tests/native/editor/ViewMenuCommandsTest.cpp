@@ -28,17 +28,63 @@ protected:
     CEditorState state_{frequencyHz_};
     int exports_ = 0;
     int loudnessResets_ = 0;
-    CViewMenuCommands commands_{state_, {[this] { ++exports_; }, [this] { ++loudnessResets_; }}};
+    std::vector<AnalysisChannels> channelsHandedOn_;
+    CViewMenuCommands commands_{state_,
+                                {[this] { ++exports_; }, [this] { ++loudnessResets_; },
+                                 [this](AnalysisChannels c) { channelsHandedOn_.push_back(c); }}};
 };
 
 TEST_F(ViewMenuCommandsTest, EntriesShowTheOptionsCheckedAsTheStateSaysThenTheExport) {
-    EXPECT_EQ(Shown(), (std::vector<std::string>{"40001 Show values under the mouse [x]",
-                                                 "40002 Tidy peak labels", "40003 Meter with scale",
-                                                 "0 ", "40041 Reset loudness",
-                                                 "40040 Export picture and values\tCtrl+S"}));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{
+                           "40001 Show values under the mouse [x]", "40002 Tidy peak labels",
+                           "40003 Meter with scale", "0 Slope", "0 History", "0 Channels", "0 ",
+                           "40041 Reset loudness", "40040 Export picture and values\tCtrl+S"}));
     state_.Options() = ViewOptions{false, true, true};
     EXPECT_EQ(Shown()[0], "40001 Show values under the mouse");
     EXPECT_EQ(Shown()[2], "40003 Meter with scale [x]");
+}
+
+TEST_F(ViewMenuCommandsTest, SubmenusChooseOneOfAKindCheckedAndChannelsReachTheAnalysis) {
+    auto submenu = [this](size_t index) {
+        std::vector<std::string> lines;
+        const std::vector<ViewMenuEntry> entries = commands_.Entries();
+        for (const ViewMenuEntry& entry : entries[index].children)
+            lines.push_back(std::to_string(entry.id) + " " + entry.caption +
+                            (entry.checked ? " [x]" : ""));
+        return lines;
+    };
+    EXPECT_EQ(submenu(3), (std::vector<std::string>{"40010 Flat [x]", "40011 3 dB/oct",
+                                                    "40012 4.5 dB/oct", "40013 6 dB/oct"}));
+    EXPECT_EQ(submenu(4), (std::vector<std::string>{"40020 One row per frame [x]", "40021 2 s",
+                                                    "40022 5 s", "40023 10 s", "40024 30 s"}));
+    EXPECT_EQ(submenu(5), (std::vector<std::string>{"40030 Left + Right [x]", "40031 Left",
+                                                    "40032 Right", "40033 Mid", "40034 Side"}));
+    for (int id : {IDM_SLOPE_4_5_DB, IDM_HISTORY_10_S, IDM_CHANNELS_SIDE})
+        ASSERT_TRUE(commands_.Execute(id)) << id;
+    EXPECT_EQ(state_.Options().slope, SpectralSlope::k4_5DbPerOctave);
+    EXPECT_EQ(state_.Options().history, HistorySpan::k10Seconds);
+    EXPECT_EQ(submenu(5)[4], "40034 Side [x]");
+    EXPECT_EQ(submenu(5)[0], "40030 Left + Right");
+    EXPECT_TRUE(commands_.Execute(IDM_CHANNELS_RIGHT));
+    EXPECT_EQ(channelsHandedOn_,
+              (std::vector<AnalysisChannels>{AnalysisChannels::kSide, AnalysisChannels::kRight}));
+    EXPECT_TRUE(state_.Options().showValuesUnderMouse) << "toggles untouched";
+}
+
+TEST(ViewOptions, CaptionNamesOnlyWhatDiffersFromThePlainSpectrum) {
+    ViewOptions options;
+    EXPECT_EQ(ViewOptionsCaption(options), "") << "the defaults draw the plain view";
+    options.meterWithScale = true;
+    EXPECT_EQ(ViewOptionsCaption(options), "");
+    options.slope = SpectralSlope::k4_5DbPerOctave;
+    options.history = HistorySpan::k10Seconds;
+    options.channels = AnalysisChannels::kSide;
+    EXPECT_EQ(ViewOptionsCaption(options), "4.5 dB/oct \xB7 10 s \xB7 Side");
+    options.slope = SpectralSlope::kFlat;
+    EXPECT_EQ(ViewOptionsCaption(options), "10 s \xB7 Side");
+    EXPECT_EQ(SlopeDbPerOctave(SpectralSlope::k6DbPerOctave), 6.0);
+    EXPECT_EQ(HistorySeconds(HistorySpan::kOneRowPerFrame), 0.0);
+    EXPECT_EQ(HistorySeconds(HistorySpan::k30Seconds), 30.0);
 }
 
 TEST_F(ViewMenuCommandsTest, EachOptionCommandTogglesOnlyItsOwnOption) {
