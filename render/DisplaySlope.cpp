@@ -29,7 +29,10 @@ double CDisplaySlope::OffsetDb(int band) const {
 
 void CDisplaySlope::Apply(BandLevels& levels) const {
     if (flat_) return;
+    // The floor means nothing measured there: tilting it would draw a ramp
+    // out of silence.
     for (size_t band = 0; band < levels.size(); ++band) {
+        if (levels[band] <= 0.0f) continue;
         levels[band] = std::clamp(levels[band] + offsets_[band], 0.0f, 1.0f);
     }
 }

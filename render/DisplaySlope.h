@@ -19,7 +19,8 @@ public:
     double OffsetDb(int band) const;
 
     // Store levels (0.0 at -120 dB, 1.0 at 0 dB) tilted and held to 0..1;
-    // left exactly as they are while flat.
+    // the floor (0.0) stays, and everything is left exactly as it is while
+    // flat.
     void Apply(BandLevels& levels) const;
 
 private:

@@ -77,6 +77,7 @@ const CDemoReport& CDemoScript::Run() {
         ShowPreset(IDC_PRESET_BACK, "waterfall-back.png", "the waterfall from the Back camera");
         Show2dView();
         ShowMeterWithScale();
+        ShowSlopeAndHistory();
         ShowSettingsDialog();
         ShowMeterAndLog();
         const double viewSeconds = (GetTickCount() - editorOpenedMs_) / 1000.0;
@@ -215,6 +216,17 @@ void CDemoScript::ShowMeterWithScale() {
     remote_->ViewCommand(IDM_EXPORT);
     remote_->ViewCommand(IDM_METER_WITH_SCALE);
     Press(IDC_METER, "Meter");
+}
+
+void CDemoScript::ShowSlopeAndHistory() {
+    Press(IDC_PRESET_RESET, "Reset");
+    remote_->ViewCommand(IDM_SLOPE_4_5_DB);
+    remote_->ViewCommand(IDM_HISTORY_10_S);
+    PlayUntil(MusicSeconds() + 8.0);
+    SaveEditor("slope-and-history.png",
+               "the waterfall at 4.5 dB/oct with ten seconds of history, named in its caption");
+    remote_->ViewCommand(IDM_HISTORY_PER_FRAME);
+    remote_->ViewCommand(IDM_SLOPE_FLAT);
 }
 
 void CDemoScript::ShowSettingsDialog() {

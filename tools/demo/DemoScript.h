@@ -47,6 +47,7 @@ private:
     // row topRow down) and pictures the values it shows.
     void ShowReadoutOverPeak(int topRow, const char* name, const char* caption);
     void ShowMeterWithScale();
+    void ShowSlopeAndHistory();
     void ShowSettingsDialog();
     void ShowMeterAndLog();
 

@@ -66,6 +66,9 @@ TEST(DisplaySlope, HoldsTheLevelRangeAndLeavesLevelsAloneWhenFlat) {
     tilt.Apply(levels);
     EXPECT_EQ(levels[kBandCount - 1], 1.0f) << "0 dB tilted up stays at the top";
     EXPECT_EQ(levels[0], 0.0f) << "the floor tilted down stays at the floor";
+    levels.fill(0.0f);
+    tilt.Apply(levels);
+    EXPECT_EQ(levels[kBandCount - 1], 0.0f) << "silence is not tilted up into a ramp";
 
     BandLevels raw;
     for (int band = 0; band < kBandCount; ++band) raw[band] = band * 0.0051f - 0.1f;
