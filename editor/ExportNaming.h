@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "editor/CalendarTime.h"
+#include "os/CalendarTime.h"
 
 struct ExportNames {
     std::string png;

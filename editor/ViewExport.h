@@ -16,9 +16,9 @@
 #include <functional>
 #include <string>
 
-#include "editor/CalendarTime.h"
 #include "editor/ExportCsv.h"
 #include "editor/ViewPicture.h"
+#include "os/CalendarTime.h"
 #include "params/ParameterTable.h"
 
 class CEditorState;

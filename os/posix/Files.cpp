@@ -7,7 +7,7 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "editor/CalendarTime.h"
+#include "os/CalendarTime.h"
 #include "os/posix/Seams.h"
 
 namespace os {

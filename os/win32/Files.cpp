@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "editor/CalendarTime.h"
+#include "os/CalendarTime.h"
 
 namespace os {
 

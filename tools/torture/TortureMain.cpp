@@ -30,7 +30,9 @@ void ReportErrorBoxes(const std::vector<std::string>& errors, CFindings& finding
 int main(int argc, char** argv) {
     TortureOptions options;
     if (!ParseTortureOptions(argc, argv, options)) return 2;
-    std::setvbuf(stdout, nullptr, _IOLBF, 4096);
+    // Unbuffered: msvcrt buffers a "line-buffered" stream fully, and the
+    // progress lines must reach the log even when the watchdog ends a hang.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     CCrashReporter crashReporter;
     // One call may take --hang-seconds (opening an editor on a software
     // rasteriser is the slowest call).
