@@ -14,7 +14,7 @@ class CHeadlessWindows final : public CEditorWindows {
 public:
     bool RegisterViewClass() override { return true; }
     void UnregisterViewClass() override {}
-    os::WindowHandle CreateMainView(os::WindowHandle) override { return NewToken(); }
+    os::WindowHandle CreateMainView(os::WindowHandle, int, int) override { return NewToken(); }
     os::WindowHandle CreateControlsDialog(os::WindowHandle) override { return NewToken(); }
     os::WindowHandle CreateSettingsDialog(os::WindowHandle) override { return NewToken(); }
     void DestroyWindow(os::WindowHandle) override {}
@@ -26,7 +26,9 @@ public:
     void ShowItem(os::WindowHandle, int, bool) override {}
     void AttachValueText(CParamControl&) override {}
     void CreateDrawingSet() override {}
-    bool CreateRenderer(os::WindowHandle, std::vector<CEditorListener*>&) override { return true; }
+    bool CreateRenderer(os::WindowHandle, int, int, std::vector<CEditorListener*>&) override {
+        return true;
+    }
     void RenderFrame() override {}
     void NotifySettingsApplied() override {}
     void DestroyRenderer() override {}
@@ -34,6 +36,7 @@ public:
     bool CaptureView(ViewPicture&) override { return false; }
     bool WritePicture(const std::string&, const ViewPicture&) override { return false; }
     void SetFrameTimer(os::WindowHandle, int32_t) override {}
+    int ScreenDpi(os::WindowHandle) override { return 96; }
     bool IsKeyDown(int32_t) override { return false; }
     void OpenDocument(os::WindowHandle, const std::string&) override {}
 

@@ -28,8 +28,8 @@ public:
     virtual void UnregisterViewClass() = 0;
 
     // Null on failure. The main view is created hidden with the editor
-    // attached, and starts its frame timer.
-    virtual os::WindowHandle CreateMainView(os::WindowHandle parent) = 0;
+    // attached, width by height pixels, and starts its frame timer.
+    virtual os::WindowHandle CreateMainView(os::WindowHandle parent, int width, int height) = 0;
     virtual os::WindowHandle CreateControlsDialog(os::WindowHandle parent) = 0;
     virtual os::WindowHandle CreateSettingsDialog(os::WindowHandle parent) = 0;
     virtual void DestroyWindow(os::WindowHandle window) = 0;
@@ -52,10 +52,12 @@ public:
     // editor goes.
     virtual void CreateDrawingSet() = 0;
 
-    // Creates the renderer on the view and sets it up. On success the
-    // display components and the renderer are appended to syncList and true
-    // is returned; on failure the renderer stays without components.
-    virtual bool CreateRenderer(os::WindowHandle view, std::vector<CEditorListener*>& syncList) = 0;
+    // Creates the renderer on the view, width by height pixels, and sets it
+    // up. On success the display components and the renderer are appended
+    // to syncList and true is returned; on failure the renderer stays
+    // without components.
+    virtual bool CreateRenderer(os::WindowHandle view, int width, int height,
+                                std::vector<CEditorListener*>& syncList) = 0;
     virtual void RenderFrame() = 0;
     virtual void NotifySettingsApplied() = 0;
     virtual void DestroyRenderer() = 0;
@@ -68,6 +70,9 @@ public:
     virtual bool WritePicture(const std::string& path, const ViewPicture& picture) = 0;
 
     virtual void SetFrameTimer(os::WindowHandle view, int32_t periodMs) = 0;
+    // Dots per inch of the screen the window is on (the main screen for
+    // null); 96 is 100 %.
+    virtual int ScreenDpi(os::WindowHandle window) = 0;
     virtual bool IsKeyDown(int32_t virtualKey) = 0;
 
     // Hands the page (a file path or a web address) to the user's browser.

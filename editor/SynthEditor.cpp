@@ -4,6 +4,7 @@
 
 #include "analysis/LoudnessMeter.h"
 #include "diag/Log.h"
+#include "editor/EditorHostWindow.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorWindows.h"
 #include "editor/KeyName.h"
@@ -17,6 +18,10 @@ constexpr char kLogSource[] = "SynthEditor";
 // Editors whose open has counted; the view class is registered while it is
 // above zero. Only the user-interface thread touches it.
 int32_t gOpenEditors = 0;
+
+void LogEditorSize(int percent, const EditorLayout& layout) {
+    VS_LOG("Editor size " << percent << " %: " << layout.Width() << " x " << layout.Height());
+}
 
 // Builds the parameter lists first, so that the editor state can hold on to
 // the generator's frequency.
@@ -37,9 +42,10 @@ ParamList SettingsParametersFor(CParameterAutomation* automation) {
 }  // namespace
 
 CSynthEditor::CSynthEditor(CSettings& settings, CPerformanceTimer& timer,
-                           CParameterAutomation* automation)
+                           CParameterAutomation* automation, CEditorHostWindow* hostWindow)
     : settings_(settings),
       timer_(timer),
+      hostWindow_(hostWindow),
       controlsParameters_(ControlsParametersFor(automation)),
       settingsParameters_(SettingsParametersFor(automation)),
       state_(controlsParameters_[kParamFrequency]->LiveValue()),
@@ -51,7 +57,8 @@ CSynthEditor::CSynthEditor(CSettings& settings, CPerformanceTimer& timer,
                          [&settings] { settings.Loudness().RequestReset(); },
                          [&settings](AnalysisChannels channels) {
                              settings.analysisChannels.store(channels, std::memory_order_relaxed);
-                         }}),
+                         },
+                         [this](EditorSize size) { SetEditorSize(size); }}),
       mainViewRect_{0, 0, kEditorLayout.Width(), kEditorLayout.viewHeight},
       controlsRect_{0, kEditorLayout.viewHeight, kEditorLayout.Width(), kEditorLayout.Height()} {
     Hold hold(*this);
@@ -88,8 +95,11 @@ void CSynthEditor::Open(os::WindowHandle parent, CSpectrumStore* store) {
         return;
     }
 
+    percent_ = PercentForNextOpen();
+    const EditorLayout layout = Layout();
+    if (percent_ != 100) LogEditorSize(percent_, layout);
     VS_LOG("CSynthEditor: CreateWindow");
-    session_.mainView = windows_->CreateMainView(parent);
+    session_.mainView = windows_->CreateMainView(parent, layout.Width(), layout.viewHeight);
     if (session_.mainView == nullptr) {
         VS_LOG_ERROR("Failed to create window");
         return;
@@ -132,7 +142,9 @@ void CSynthEditor::BindParameters(ParamList& parameters, os::WindowHandle dialog
 void CSynthEditor::CreateRenderer() {
     Hold hold(*this);
     VS_LOG("Creating CD3DRenderer");
-    session_.sceneShown = windows_->CreateRenderer(session_.mainView, session_.syncList);
+    const EditorLayout layout = Layout();
+    session_.sceneShown = windows_->CreateRenderer(session_.mainView, layout.Width(),
+                                                   layout.viewHeight, session_.syncList);
     if (!session_.sceneShown) {
         VS_LOG_ERROR("Could not setup direct 3d");
         return;
@@ -161,10 +173,54 @@ void CSynthEditor::PositionWindows() {
     os::GetRectInParent(session_.mainView, session_.parent, mainViewRect_);
     if (session_.controlsDialog == nullptr) return;
     os::GetRectInParent(session_.controlsDialog, session_.parent, controlsRect_);
+    const EditorLayout layout = Layout();
     controlsRect_.top = mainViewRect_.bottom;
-    controlsRect_.bottom = mainViewRect_.bottom + kEditorLayout.panelHeight;
+    controlsRect_.bottom = mainViewRect_.bottom + layout.panelHeight;
     windows_->MoveWindow(session_.controlsDialog, controlsRect_.left, mainViewRect_.bottom,
-                         kEditorLayout.Width(), kEditorLayout.panelHeight);
+                         layout.Width(), layout.panelHeight);
+}
+
+EditorLayout CSynthEditor::Layout() const {
+    return kEditorLayout.AtPercent(countsAsOpen_ ? percent_ : PercentForNextOpen());
+}
+
+int CSynthEditor::PercentForNextOpen() const {
+    return EditorPercent(state_.Options().editorSize, windows_->ScreenDpi(session_.parent));
+}
+
+void CSynthEditor::SetEditorSize(EditorSize size) {
+    Hold hold(*this);
+    state_.Options().editorSize = size;
+    if (!countsAsOpen_ || session_.mainView == nullptr) {
+        LogEditorSize(PercentForNextOpen(), Layout());
+        return;
+    }
+    const int percent = EditorPercent(size, windows_->ScreenDpi(session_.mainView));
+    if (percent == percent_) return;
+    const EditorLayout wanted = kEditorLayout.AtPercent(percent);
+    LogEditorSize(percent, wanted);
+    if (hostWindow_ == nullptr ||
+        !hostWindow_->ResizeEditorWindow(wanted.Width(), wanted.Height())) {
+        const EditorLayout kept = Layout();
+        VS_LOG("The host keeps the editor at " << kept.Width() << " x " << kept.Height()
+                                               << "; the new size applies when it opens again");
+        return;
+    }
+    ResizeInPlace(percent);
+}
+
+// The windows take the new size where they are; the renderer is made anew
+// for the new back buffer, so every device resource is built at that size.
+void CSynthEditor::ResizeInPlace(int percent) {
+    percent_ = percent;
+    const EditorLayout layout = Layout();
+    windows_->MoveWindow(session_.mainView, mainViewRect_.left, mainViewRect_.top, layout.Width(),
+                         layout.viewHeight);
+    PositionWindows();
+    session_.syncList.clear();
+    storeSync_.reset();
+    windows_->DestroyRenderer();
+    CreateRenderer();
 }
 
 void CSynthEditor::Close() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "analysis/EngineEditor.h"
+#include "editor/EditorLayout.h"
 #include "editor/EditorSession.h"
 #include "editor/EditorState.h"
 #include "editor/FrameLoop.h"
@@ -24,6 +25,7 @@
 #include "os/Window.h"
 #include "params/ParameterTable.h"
 
+class CEditorHostWindow;
 class CParameterAutomation;
 class CPerformanceTimer;
 class CSettings;
@@ -32,8 +34,10 @@ class CStoreSync;
 class CSynthEditor final : public CLockable, public CEngineEditor {
 public:
     // settings and timer outlive the editor; automation (the effect, or
-    // null) hears of the user's edits of the host's parameters.
-    CSynthEditor(CSettings& settings, CPerformanceTimer& timer, CParameterAutomation* automation);
+    // null) hears of the user's edits of the host's parameters, and
+    // hostWindow (the effect, or null) is asked for a new editor size.
+    CSynthEditor(CSettings& settings, CPerformanceTimer& timer, CParameterAutomation* automation,
+                 CEditorHostWindow* hostWindow = nullptr);
     ~CSynthEditor() override;
 
     // Lifecycle, driven by the dispatcher through the engine.
@@ -42,6 +46,14 @@ public:
     bool IsOpen() const { return countsAsOpen_; }
     // Keeps the controls panel directly below the main view.
     void PositionWindows();
+
+    // The size of the open editor; while closed, the size the next open
+    // takes.
+    EditorLayout Layout() const;
+    // Chooses the editor's size. While open, the host is asked to resize
+    // its window: when it does, the editor lays itself out again in place;
+    // when it refuses, the size applies at the next open.
+    void SetEditorSize(EditorSize size);
 
     // One tick of the frame timer.
     void OnFrame(bool mouseCaptured) { frameLoop_.OnFrame(*this, mouseCaptured); }
@@ -82,9 +94,14 @@ private:
     void BindParameters(ParamList& parameters, os::WindowHandle dialog, bool automate);
     void CreateRenderer();
     void ShowAllWindows();
+    int PercentForNextOpen() const;
+    void ResizeInPlace(int percent);
 
     CSettings& settings_;
     CPerformanceTimer& timer_;
+    CEditorHostWindow* hostWindow_;
+    // The size of the open editor, in percent of the plain one.
+    int percent_ = 100;
     ParamList controlsParameters_;
     ParamList settingsParameters_;
     EditorSession session_;

@@ -48,6 +48,16 @@ constexpr ChoiceItem<AnalysisChannels> kChannelItems[] = {
     {IDM_CHANNELS_SIDE, AnalysisChannels::kSide},
 };
 
+// Not in the menu yet: the controls panel does not scale with the view so
+// far, so the sizes are reached by their commands only.
+constexpr ChoiceItem<EditorSize> kSizeItems[] = {
+    {IDM_SIZE_100, EditorSize::k100},
+    {IDM_SIZE_125, EditorSize::k125},
+    {IDM_SIZE_150, EditorSize::k150},
+    {IDM_SIZE_200, EditorSize::k200},
+    {IDM_SIZE_FOLLOW_SCREEN, EditorSize::kFollowScreen},
+};
+
 // A submenu of one choice, the current one checked.
 template <typename Value, size_t N>
 ViewMenuEntry ChoiceMenu(const char* title, const ChoiceItem<Value> (&items)[N], Value current,
@@ -129,6 +139,11 @@ bool CViewMenuCommands::Execute(int id) {
         return true;
     if (Choose(kChannelItems, id, options.channels)) {
         if (actions_.channelsChanged) actions_.channelsChanged(options.channels);
+        return true;
+    }
+    EditorSize size = options.editorSize;
+    if (Choose(kSizeItems, id, size)) {
+        if (actions_.editorSizeChosen) actions_.editorSizeChosen(size);
         return true;
     }
     const std::function<void()>* action = id == IDM_EXPORT           ? &actions_.exportView

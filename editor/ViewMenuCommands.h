@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "analysis/AnalysisChannels.h"
+#include "editor/EditorSize.h"
 
 class CEditorState;
 
@@ -42,6 +43,8 @@ struct ViewMenuActions {
     std::function<void()> resetLoudness;  // restarts every loudness figure
     // Hands the analysis the channels just chosen.
     std::function<void(AnalysisChannels)> channelsChanged;
+    // Gives the editor the size just chosen.
+    std::function<void(EditorSize)> editorSizeChosen;
 };
 
 class CViewMenuCommands {

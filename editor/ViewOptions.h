@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/AnalysisChannels.h"
+#include "editor/EditorSize.h"
 
 // A tilt of the displayed levels about 1 kHz, so that music, which falls
 // towards the highs, shows its highs.
@@ -27,6 +28,7 @@ struct ViewOptions {
     SpectralSlope slope = SpectralSlope::kFlat;
     HistorySpan history = HistorySpan::kOneRowPerFrame;
     AnalysisChannels channels = AnalysisChannels::kLeftPlusRight;
+    EditorSize editorSize = EditorSize::k100;
 };
 
 double SlopeDbPerOctave(SpectralSlope slope);

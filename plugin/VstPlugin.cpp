@@ -49,7 +49,7 @@ CVstPlugin::CVstPlugin(audioMasterCallback audioMaster)
 
     CPerformanceTimer& timer = timer_->Timer();
     auto createEditor = [this, &timer]() -> std::unique_ptr<CEngineEditor> {
-        auto editor = std::make_unique<CSynthEditor>(*settings_, timer, this);
+        auto editor = std::make_unique<CSynthEditor>(*settings_, timer, this, this);
         editor_ = editor.get();
         return editor;
     };
@@ -283,6 +283,10 @@ bool CVstPlugin::sizeWindow(VstInt32 width, VstInt32 height) {
     return false;
 }
 
+bool CVstPlugin::ResizeEditorWindow(int width, int height) {
+    return CallHost(audioMasterSizeWindow, width, height, nullptr, 0.0f) == 1;
+}
+
 // ---------------------------------------------------------------------------
 // Editor opcodes
 
@@ -308,11 +312,13 @@ VstIntPtr CVstPlugin::EditGetRect(void* ptr) {
     os::Rect rect{0, 0, kEditorLayout.Width(), kEditorLayout.Height()};
     if (editor_ != nullptr) {
         CLockable::Hold editorLock(*editor_);
+        const EditorLayout layout = editor_->Layout();
+        rect = os::Rect{0, 0, layout.Width(), layout.Height()};
         os::Rect view;
         if (editor_->MainView() != nullptr && editor_->Parent() != nullptr &&
             os::GetRectInParent(editor_->MainView(), editor_->Parent(), view)) {
             rect = view;
-            rect.bottom += kEditorLayout.panelHeight;
+            rect.bottom += layout.panelHeight;
         }
     }
     editorRect_.top = static_cast<VstInt16>(rect.top);

@@ -10,6 +10,7 @@
 
 #include "analysis/PerformanceTimer.h"
 #include "diag/ErrorSystem.h"
+#include "editor/EditorHostWindow.h"
 #include "editor/EditorLayout.h"
 #include "os/Lockable.h"
 #include "params/ParameterAutomation.h"
@@ -22,7 +23,10 @@ class CParamControl;
 
 // Besides the effect base and its lock, the plug-in is where the editor's
 // parameters report user edits to the host.
-class CVstPlugin : public AudioEffectX, public CLockable, public CParameterAutomation {
+class CVstPlugin : public AudioEffectX,
+                   public CLockable,
+                   public CParameterAutomation,
+                   public CEditorHostWindow {
 public:
     static constexpr VstInt32 kNumPrograms = 2;
     static constexpr VstInt32 kNumParams = 15;
@@ -73,6 +77,10 @@ public:
     void Automate(int hostIndex, float normalized) override;
     void BeginEdit(int hostIndex) override;
     void EndEdit(int hostIndex) override;
+
+    // User-interface thread: asks the host to give its window the editor's
+    // new size (audioMasterSizeWindow); true when it answers 1.
+    bool ResizeEditorWindow(int width, int height) override;
 
     CSynth* Engine() { return engine_.get(); }
     // The engine's editor; null after close.

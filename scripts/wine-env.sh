@@ -16,14 +16,15 @@ display_works() { xdpyinfo -display "$1" >/dev/null 2>&1; }
 
 ensure_display() {
     if [[ -n "${DISPLAY:-}" ]] && display_works "$DISPLAY"; then return; fi
-    local number=${VANTOSCOPE_XVFB_DISPLAY:-97}
+    # Room for the editor at 200 % (1800 x 1200) with its host's frame.
+    local number=${VANTOSCOPE_XVFB_DISPLAY:-98}
     export DISPLAY=":$number"
     if display_works "$DISPLAY"; then return; fi
     (
         flock 9
         if ! display_works "$DISPLAY"; then
             rm -f "/tmp/.X$number-lock" "/tmp/.X11-unix/X$number"
-            setsid Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            setsid Xvfb "$DISPLAY" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
             # A loaded machine can take well over ten seconds to bring it up.
             for _ in $(seq 600); do display_works "$DISPLAY" && break; sleep 0.1; done
         fi

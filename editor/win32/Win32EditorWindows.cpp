@@ -74,11 +74,11 @@ void CWin32EditorWindows::UnregisterViewClass() {
     UnregisterClassA(kMainViewClass, Module());
 }
 
-os::WindowHandle CWin32EditorWindows::CreateMainView(os::WindowHandle parent) {
+os::WindowHandle CWin32EditorWindows::CreateMainView(os::WindowHandle parent, int width,
+                                                     int height) {
     if (FaultInjected("window")) return nullptr;
-    HWND view =
-        CreateWindowExA(0, kMainViewClass, "Vantoscope", WS_CHILD, 0, 0, kEditorLayout.viewWidth,
-                        kEditorLayout.viewHeight, Hwnd(parent), nullptr, Module(), nullptr);
+    HWND view = CreateWindowExA(0, kMainViewClass, "Vantoscope", WS_CHILD, 0, 0, width, height,
+                                Hwnd(parent), nullptr, Module(), nullptr);
     if (view != nullptr)
         SetWindowLongPtrA(view, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&editor_));
     return view;
@@ -137,10 +137,10 @@ void CWin32EditorWindows::CreateDrawingSet() {
     if (!drawingSet_) drawingSet_ = std::make_unique<DrawingSet>();
 }
 
-bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view,
+bool CWin32EditorWindows::CreateRenderer(os::WindowHandle view, int width, int height,
                                          std::vector<CEditorListener*>& syncList) {
     renderer_ = std::make_unique<CD3DRenderer>();
-    if (FaultInjected("renderer") || !renderer_->Setup(view)) return false;
+    if (FaultInjected("renderer") || !renderer_->Setup(view, width, height)) return false;
     // The display components in drawing order: the bar graph comes after
     // the others so that the 2D view covers them in the screen-space pass;
     // only the options caption stands over it.
@@ -200,6 +200,20 @@ bool CWin32EditorWindows::WritePicture(const std::string& path, const ViewPictur
 
 void CWin32EditorWindows::SetFrameTimer(os::WindowHandle view, int32_t periodMs) {
     if (view != nullptr) SetTimer(Hwnd(view), kFrameTimerId, static_cast<UINT>(periodMs), nullptr);
+}
+
+int CWin32EditorWindows::ScreenDpi(os::WindowHandle window) {
+    // Per window from Windows 10 1607 on (the host's own awareness decides
+    // what it reports); before that, the system's.
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (window != nullptr && dpiForWindow != nullptr)
+        return static_cast<int>(dpiForWindow(Hwnd(window)));
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
 }
 
 bool CWin32EditorWindows::IsKeyDown(int32_t virtualKey) {

@@ -18,7 +18,7 @@ public:
 
     bool RegisterViewClass() override;
     void UnregisterViewClass() override;
-    os::WindowHandle CreateMainView(os::WindowHandle parent) override;
+    os::WindowHandle CreateMainView(os::WindowHandle parent, int width, int height) override;
     os::WindowHandle CreateControlsDialog(os::WindowHandle parent) override;
     os::WindowHandle CreateSettingsDialog(os::WindowHandle parent) override;
     void DestroyWindow(os::WindowHandle window) override;
@@ -30,13 +30,15 @@ public:
     void ShowItem(os::WindowHandle dialog, int controlId, bool show) override;
     void AttachValueText(CParamControl& parameter) override;
     void CreateDrawingSet() override;
-    bool CreateRenderer(os::WindowHandle view, std::vector<CEditorListener*>& syncList) override;
+    bool CreateRenderer(os::WindowHandle view, int width, int height,
+                        std::vector<CEditorListener*>& syncList) override;
     void RenderFrame() override;
     void NotifySettingsApplied() override;
     void DestroyRenderer() override;
     bool CaptureView(ViewPicture& picture) override;
     bool WritePicture(const std::string& path, const ViewPicture& picture) override;
     void SetFrameTimer(os::WindowHandle view, int32_t periodMs) override;
+    int ScreenDpi(os::WindowHandle window) override;
     bool IsKeyDown(int32_t virtualKey) override;
     void OpenDocument(os::WindowHandle owner, const std::string& target) override;
 

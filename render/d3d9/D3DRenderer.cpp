@@ -92,9 +92,9 @@ void CD3DRenderer::SetTestHooks(TestHooks hooks) {
     hooks_ = std::move(hooks);
 }
 
-bool CD3DRenderer::Setup(os::WindowHandle window) {
-    width_ = kEditorLayout.viewWidth;
-    height_ = kEditorLayout.viewHeight;
+bool CD3DRenderer::Setup(os::WindowHandle window, int width, int height) {
+    width_ = width;
+    height_ = height;
     devices_ = std::make_unique<Devices>();
     if (!hooks_.failDirect3DObject) devices_->direct3D = ComPtr<IDirect3D9>(Direct3DCreate9(32));
     if (!devices_->direct3D) {

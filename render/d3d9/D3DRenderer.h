@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/EditorLayout.h"
 #include "editor/EditorListener.h"
 #include "editor/ViewPicture.h"
 #include "os/Window.h"
@@ -39,9 +40,11 @@ public:
     CD3DRenderer(const CD3DRenderer&) = delete;
     CD3DRenderer& operator=(const CD3DRenderer&) = delete;
 
-    // Creates the Direct3D object, the device on window and the sprite batch.
-    // False (after reporting the error) when any of them cannot be created.
-    bool Setup(os::WindowHandle window);
+    // Creates the Direct3D object, the device on window (its back buffer the
+    // window's size, width by height) and the sprite batch. False (after
+    // reporting the error) when any of them cannot be created.
+    bool Setup(os::WindowHandle window, int width = kEditorLayout.viewWidth,
+               int height = kEditorLayout.viewHeight);
     // Takes ownership of component and initialises it with the device.
     void AddComponent(CD3DComponent* component);
     // Draws one frame. False only when clearing the target failed. Without a

@@ -18,6 +18,10 @@ void SharedHostWindow::SetUp() {
     CHostWindow::Pump(0);
 }
 
+bool SharedHostWindow::SetClientSize(int clientWidth, int clientHeight) {
+    return window_ != nullptr && window_->SetClientSize(clientWidth, clientHeight);
+}
+
 void SharedHostWindow::TearDown() {
     window_.reset();
 }

@@ -23,6 +23,10 @@ public:
 
     // Null outside the test run or when the window could not be made.
     void* Handle() const { return window_ != nullptr ? window_->Handle() : nullptr; }
+    // Gives the client area a new size; false without the window.
+    bool SetClientSize(int clientWidth, int clientHeight);
+    // Back to the size it was made with.
+    void RestoreSize() { SetClientSize(clientWidth_, clientHeight_); }
 
 private:
     SharedHostWindow(const char* caption, int x, int y, int clientWidth, int clientHeight);

@@ -96,6 +96,10 @@ bool CDemoScript::LoadPlugin() {
         report_.AddProblem("Vantoscope.dll could not be loaded beside the demo program");
         return false;
     }
+    // The host's window takes whatever size the editor asks for.
+    hostCalls_.SetSizeWindowHandler([this](AEffect*, int width, int height) {
+        return hostWindow_->SetClientSize(width, height);
+    });
     effect_ = module_->Instantiate(&CHostCallRecorder::Callback);
     if (effect_ == nullptr) {
         report_.AddProblem("the plug-in's entry point returned no effect");

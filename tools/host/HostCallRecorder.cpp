@@ -2,6 +2,7 @@
 #include "tools/host/HostCallRecorder.h"
 
 #include <atomic>
+#include <utility>
 
 namespace {
 std::atomic<CHostCallRecorder*> gActiveRecorder{nullptr};
@@ -35,9 +36,23 @@ VstIntPtr CHostCallRecorder::Answer(const HostCall& call) {
         case audioMasterBeginEdit:
         case audioMasterEndEdit:
             return editAnswer_;
+        case audioMasterSizeWindow: {
+            SizeWindowHandler handler;
+            {
+                std::lock_guard<std::mutex> hold(mutex_);
+                handler = sizeWindow_;
+            }
+            return handler && handler(call.effect, call.index, static_cast<int>(call.value)) ? 1
+                                                                                             : 0;
+        }
         default:
             return 0;
     }
+}
+
+void CHostCallRecorder::SetSizeWindowHandler(SizeWindowHandler handler) {
+    std::lock_guard<std::mutex> hold(mutex_);
+    sizeWindow_ = std::move(handler);
 }
 
 std::vector<HostCall> CHostCallRecorder::Calls() const {

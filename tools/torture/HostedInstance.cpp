@@ -2,7 +2,9 @@
 // audio thread and one for what the user-interface thread does to it.
 #include "tools/torture/HostedInstance.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "tools/host/HostCallRecorder.h"
 #include "tools/host/HostWindow.h"
@@ -18,6 +20,13 @@ const char kKeys[] = {'w', 'W', 's', 'a', 'd', 'e', 'q', ' ', '1', 0, '\x7f', '\
 
 }  // namespace
 
+namespace {
+
+// The instances alive, for the host's answers; user-interface thread only.
+std::vector<CHostedInstance*> gLivingInstances;
+
+}  // namespace
+
 CHostedInstance::CHostedInstance(const CPluginModule& module, int number, void* hostWindow,
                                  CFindings& findings)
     : effect_(nullptr),
@@ -25,6 +34,7 @@ CHostedInstance::CHostedInstance(const CPluginModule& module, int number, void* 
       name_("instance " + std::to_string(number)),
       findings_(findings),
       hostWindow_(hostWindow) {
+    gLivingInstances.push_back(this);
     CActivityBoard::Instance().Note(BoardSlot(0), "%s: VSTPluginMain", name_.c_str());
     effect_ = module.Instantiate(&CHostCallRecorder::Callback);
     CActivityBoard::Instance().Retire(BoardSlot(0));
@@ -36,6 +46,7 @@ CHostedInstance::CHostedInstance(const CPluginModule& module, int number, void* 
 }
 
 CHostedInstance::~CHostedInstance() {
+    gLivingInstances.erase(std::find(gLivingInstances.begin(), gLivingInstances.end(), this));
     if (effect_ == nullptr) return;
     CloseEditor();
     StopAudio();
@@ -104,6 +115,14 @@ void CHostedInstance::OpenEditor(EditorParent parent) {
     Dispatch(effEditOpen, 0, 0, parentWindow);
     editorOpen_ = true;
     Dispatch(effEditGetRect, 0, 0, &rect);
+}
+
+bool CHostedInstance::ResizeEditorFrame(AEffect* effect, int width, int height) {
+    for (const CHostedInstance* instance : gLivingInstances) {
+        if (instance->effect_ == effect)
+            return instance->frame_ != nullptr && instance->frame_->SetClientSize(width, height);
+    }
+    return false;
 }
 
 void CHostedInstance::CloseEditor() {

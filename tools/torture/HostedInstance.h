@@ -47,6 +47,10 @@ public:
     // Editor idle only.
     void Idle();
 
+    // The host's answer to an editor asking for a new size: an editor in a
+    // frame of its own gets it, one in the shared host window is refused.
+    static bool ResizeEditorFrame(AEffect* effect, int width, int height);
+
 private:
     VstIntPtr Dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
                        void* ptr = nullptr, float opt = 0.0f);

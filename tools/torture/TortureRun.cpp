@@ -68,6 +68,7 @@ bool CTortureRun::Run() {
         std::printf("torture: cannot load %s or find VSTPluginMain\n", dllPath_.c_str());
         return false;
     }
+    host_->SetSizeWindowHandler(&CHostedInstance::ResizeEditorFrame);
     heapCounter_ = std::make_unique<CModuleHeapCounter>(GetModuleHandleA(dllPath_.c_str()));
     if (!heapCounter_->IsCounting()) {
         std::printf("torture: the plug-in's heap cannot be counted; its bounds are not checked\n");

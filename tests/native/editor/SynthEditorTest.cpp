@@ -29,6 +29,15 @@ struct WindowLog {
     std::vector<int> commands;
     int renderedFrames = 0;
     CEditorListener* rendererListener = nullptr;
+    std::vector<std::pair<int, int>> viewSizes;
+    std::vector<std::pair<int, int>> rendererSizes;
+    struct Move {
+        os::WindowHandle window;
+        int width, height;
+    };
+    std::vector<Move> moves;
+    int renderersDestroyed = 0;
+    int screenDpi = 96;
 };
 WindowLog gWindows;
 
@@ -40,12 +49,17 @@ public:
         return true;
     }
     void UnregisterViewClass() override { gWindows.registered = 0; }
-    os::WindowHandle CreateMainView(os::WindowHandle) override { return Make("window", 1); }
+    os::WindowHandle CreateMainView(os::WindowHandle, int width, int height) override {
+        gWindows.viewSizes.push_back({width, height});
+        return Make("window", 1);
+    }
     os::WindowHandle CreateControlsDialog(os::WindowHandle) override { return Make("controls", 2); }
     os::WindowHandle CreateSettingsDialog(os::WindowHandle) override { return Make("", 3); }
     void DestroyWindow(os::WindowHandle) override {}
     void ShowWindow(os::WindowHandle, bool) override {}
-    void MoveWindow(os::WindowHandle, int, int, int, int) override {}
+    void MoveWindow(os::WindowHandle window, int, int, int width, int height) override {
+        gWindows.moves.push_back({window, width, height});
+    }
     void SetFocus(os::WindowHandle) override {}
     void EndDialog(os::WindowHandle, intptr_t) override {}
     void SendCommand(os::WindowHandle, int controlId) override {
@@ -56,19 +70,22 @@ public:
     }
     void AttachValueText(CParamControl&) override {}
     void CreateDrawingSet() override {}
-    bool CreateRenderer(os::WindowHandle, std::vector<CEditorListener*>& syncList) override {
+    bool CreateRenderer(os::WindowHandle, int width, int height,
+                        std::vector<CEditorListener*>& syncList) override {
         if (gWindows.failStep == "renderer") return false;
+        gWindows.rendererSizes.push_back({width, height});
         if (gWindows.rendererListener != nullptr) syncList.push_back(gWindows.rendererListener);
         return true;
     }
     void RenderFrame() override { ++gWindows.renderedFrames; }
     void NotifySettingsApplied() override {}
-    void DestroyRenderer() override {}
+    void DestroyRenderer() override { ++gWindows.renderersDestroyed; }
     bool CaptureView(ViewPicture&) override { return false; }
     bool WritePicture(const std::string&, const ViewPicture&) override { return false; }
     void SetFrameTimer(os::WindowHandle, int32_t periodMs) override {
         gWindows.timerPeriods.push_back(periodMs);
     }
+    int ScreenDpi(os::WindowHandle) override { return gWindows.screenDpi; }
     bool IsKeyDown(int32_t key) override { return gWindows.keysDown.count(key) != 0; }
     void OpenDocument(os::WindowHandle, const std::string&) override {}
 
@@ -122,6 +139,62 @@ protected:
     int parent_ = 0;
     CountingListener renderer_;
 };
+
+// The host's rectangle for the editor as width x height.
+std::pair<int, int> RectSize(AEffect* effect) {
+    ERect* rect = nullptr;
+    effect->dispatcher(effect, effEditGetRect, 0, 0, &rect, 0.0f);
+    return {rect->right - rect->left, rect->bottom - rect->top};
+}
+
+TEST_F(SynthEditorTest, EditorSizeAsksTheHostAndLaysOutInPlaceOnlyWhenItAgrees) {
+    using Size = std::pair<int, int>;
+    EXPECT_EQ(RectSize(effect_), Size(900, 600));
+    Editor().SetEditorSize(EditorSize::k150);
+    EXPECT_TRUE(Logged("Editor size 150 %: 1350 x 900"));
+    EXPECT_EQ(RectSize(effect_), Size(1350, 900)) << "what the next open takes";
+    Open();
+    EXPECT_EQ(gWindows.viewSizes.back(), Size(1350, 600));
+    EXPECT_EQ(gWindows.rendererSizes.back(), Size(1350, 600));
+    EXPECT_TRUE(host_.CallsWith(audioMasterSizeWindow).empty()) << "closed: nothing to ask";
+
+    std::vector<Size> asked;
+    bool agree = true;
+    host_.SetSizeWindowHandler([&](AEffect*, int width, int height) {
+        asked.emplace_back(width, height);
+        return agree;
+    });
+    Editor().SetEditorSize(EditorSize::k200);
+    EXPECT_EQ(asked, std::vector<Size>{Size(1800, 1200)});
+    EXPECT_TRUE(Logged("Editor size 200 %: 1800 x 1200"));
+    ASSERT_GE(gWindows.moves.size(), 2u);
+    const auto& viewMove = gWindows.moves[gWindows.moves.size() - 2];
+    EXPECT_EQ(viewMove.window, Editor().MainView());
+    EXPECT_EQ(Size(viewMove.width, viewMove.height), Size(1800, 800));
+    EXPECT_EQ(Size(gWindows.moves.back().width, gWindows.moves.back().height), Size(1800, 400));
+    EXPECT_EQ(gWindows.renderersDestroyed, 1);
+    EXPECT_EQ(gWindows.rendererSizes.back(), Size(1800, 800)) << "a new back buffer";
+    EXPECT_EQ(RectSize(effect_), Size(1800, 1200));
+    Editor().SetEditorSize(EditorSize::k200);
+    EXPECT_EQ(asked.size(), 1u) << "the same size asks nothing";
+
+    agree = false;
+    Editor().SetEditorSize(EditorSize::k100);
+    EXPECT_EQ(asked.back(), Size(900, 600));
+    EXPECT_TRUE(
+        Logged("The host keeps the editor at 1800 x 1200; the new size applies when it "
+               "opens again"));
+    EXPECT_EQ(gWindows.renderersDestroyed, 1);
+    EXPECT_EQ(RectSize(effect_), Size(1800, 1200));
+    Dispatch(effEditClose);
+    Open();
+    EXPECT_EQ(gWindows.viewSizes.back(), Size(900, 400)) << "taken at the next open";
+
+    agree = true;
+    gWindows.screenDpi = 144;
+    Editor().SetEditorSize(EditorSize::kFollowScreen);
+    EXPECT_EQ(asked.back(), Size(1350, 900)) << "a screen at 150 %";
+}
 
 TEST_F(SynthEditorTest, CloseWithoutOpenLeavesTheClassCountAlone) {
     const int32_t before = CSynthEditor::OpenEditorCount();

@@ -29,9 +29,11 @@ protected:
     int exports_ = 0;
     int loudnessResets_ = 0;
     std::vector<AnalysisChannels> channelsHandedOn_;
+    std::vector<EditorSize> sizesChosen_;
     CViewMenuCommands commands_{state_,
                                 {[this] { ++exports_; }, [this] { ++loudnessResets_; },
-                                 [this](AnalysisChannels c) { channelsHandedOn_.push_back(c); }}};
+                                 [this](AnalysisChannels c) { channelsHandedOn_.push_back(c); },
+                                 [this](EditorSize size) { sizesChosen_.push_back(size); }}};
 };
 
 TEST_F(ViewMenuCommandsTest, EntriesShowTheOptionsCheckedAsTheStateSaysThenTheExport) {
@@ -69,6 +71,10 @@ TEST_F(ViewMenuCommandsTest, SubmenusChooseOneOfAKindCheckedAndChannelsReachTheA
     EXPECT_EQ(channelsHandedOn_,
               (std::vector<AnalysisChannels>{AnalysisChannels::kSide, AnalysisChannels::kRight}));
     EXPECT_TRUE(state_.Options().showValuesUnderMouse) << "toggles untouched";
+    // The sizes go to the editor, which asks the host before it takes one.
+    for (int id : {IDM_SIZE_200, IDM_SIZE_FOLLOW_SCREEN}) EXPECT_TRUE(commands_.Execute(id)) << id;
+    EXPECT_EQ(sizesChosen_, (std::vector<EditorSize>{EditorSize::k200, EditorSize::kFollowScreen}));
+    EXPECT_EQ(state_.Options().editorSize, EditorSize::k100);
 }
 
 TEST(ViewOptions, CaptionNamesOnlyWhatDiffersFromThePlainSpectrum) {

@@ -25,6 +25,9 @@ SharedHostWindow* const EditorHost::hostWindow_ =
 void EditorHost::SetUp() {
     parent_ = static_cast<HWND>(hostWindow_->Handle());
     ASSERT_NE(parent_, nullptr);
+    host_.SetSizeWindowHandler([this](AEffect*, int width, int height) {
+        return resizeAnswer_ && hostWindow_->SetClientSize(width, height);
+    });
     module_ = std::make_unique<CPluginModule>(CPluginModule::ProgramFolder() + ModuleName());
     ASSERT_TRUE(module_->IsLoaded()) << ModuleName();
     effect_ = NewInstance();
@@ -38,6 +41,7 @@ void EditorHost::TearDown() {
     }
     instances_.clear();
     module_.reset();
+    hostWindow_->RestoreSize();
     Pump(20);
     EXPECT_EQ(GetWindow(parent_, GW_CHILD), nullptr) << "the next test gets the host window empty";
     const std::vector<std::string> errors = errorBoxes_.Errors();

@@ -83,4 +83,6 @@ protected:
     HWND parent_ = nullptr;
     // Texts that the error boxes of the test must contain, in order.
     std::vector<std::string> expectedErrors_;
+    // Whether the host gives its window the size an editor asks for.
+    bool resizeAnswer_ = true;
 };

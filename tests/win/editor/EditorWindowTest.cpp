@@ -2,9 +2,12 @@
 // their places, class sharing, open/close cycles under audio, every control
 // of the panel, the value texts, the settings dialog, the logs, and a
 // picture of the whole editor.
+#include "editor/EditorWindows.h"
+#include "editor/ViewPicture.h"
 #include "resources/resource.h"
 #include "tests/win/editor/EditorHost.h"
 #include "tools/host/FrameCapture.h"
+#include "tools/torture/ModuleHeapCounter.h"
 
 #include <psapi.h>
 
@@ -201,6 +204,56 @@ TEST_F(EditorWindows, TenCyclesUnderAudioLeakNoWindowsGdiObjectsOrMemory) {
                          sizeof memory);
     EXPECT_LT(memory.PrivateUsage, privateBefore + 4 * 1024 * 1024)
         << "ten cycles may not keep megabytes";
+}
+
+TEST_F(EditorWindows, SizeChangesLayOutInPlaceOrWaitForTheNextOpenAndLeakNothing) {
+    OpenEditor();
+    Command(MainView(), IDM_SIZE_200);
+    Pump(30);
+    EXPECT_FALSE(LoggedFrom("Editor size 200 %: 1800 x 1200").empty());
+    EXPECT_EQ(CountCalls(host_.Calls(), audioMasterSizeWindow, 1800), 1u);
+    ExpectRect(RectInParent(MainView(), parent_), 0, 0, 1800, 800, "view at 200 %");
+    ExpectRect(RectInParent(Controls(), parent_), 0, 800, 1800, 1200, "panel below it");
+    RECT client{};
+    GetClientRect(parent_, &client);
+    ExpectRect(client, 0, 0, 1800, 1200, "the host's window");
+    const ERect rect = EditorRect();
+    EXPECT_EQ((rect.right - rect.left) * 10000 + rect.bottom - rect.top, 1800 * 10000 + 1200);
+    ViewPicture picture;
+    ASSERT_TRUE(Editor().Windows().CaptureView(picture));
+    EXPECT_EQ(picture.width * 10000 + picture.height, 1800 * 10000 + 800) << "a new back buffer";
+
+    resizeAnswer_ = false;
+    Command(MainView(), IDM_SIZE_100);
+    Pump(10);
+    ExpectRect(RectInParent(MainView(), parent_), 0, 0, 1800, 800, "kept by a refusing host");
+    EXPECT_EQ(LoggedFrom("The host keeps the editor at 1800 x 1200; the new size applies when it "
+                         "opens again")
+                  .size(),
+              1u);
+    CloseEditor();
+    OpenEditor();
+    ExpectRect(RectInParent(MainView(), parent_), 0, 0, 900, 400, "taken at the next open");
+
+    // Fifty changes in place: the plug-in's heap and the window system's
+    // objects come back to where they were.
+    resizeAnswer_ = true;
+    CModuleHeapCounter heap(GetModuleHandleA("Vantoscope.dll"));
+    const HANDLE process = GetCurrentProcess();
+    const DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
+    const DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
+    for (int change = 0; change < 50; ++change) {
+        Command(MainView(), change % 2 == 0 ? IDM_SIZE_200 : IDM_SIZE_100);
+        Pump(5);
+    }
+    ExpectRect(RectInParent(MainView(), parent_), 0, 0, 900, 400, "back at 100 %");
+    EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
+    EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), userBefore);
+    if (heap.IsCounting()) {
+        const CModuleHeapCounter::Use use = CModuleHeapCounter::Current();
+        EXPECT_LE(use.blocks, 16) << use.bytes << " bytes";
+        EXPECT_LE(use.bytes, 64 * 1024);
+    }
 }
 
 class ControlsPanel : public EditorHost {
