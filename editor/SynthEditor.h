@@ -54,6 +54,8 @@ public:
     // its window: when it does, the editor lays itself out again in place;
     // when it refuses, the size applies at the next open.
     void SetEditorSize(EditorSize size);
+    // Pixels of the open editor in layout units, the pixels at 100 %.
+    int ToLayoutUnits(int pixels) const { return pixels * 100 / percent_; }
 
     // One tick of the frame timer.
     void OnFrame(bool mouseCaptured) { frameLoop_.OnFrame(*this, mouseCaptured); }

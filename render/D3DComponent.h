@@ -11,6 +11,13 @@ class CSpriteBatch;
 
 class CD3DComponent {
 public:
+    // Pixels per layout unit (2 for an editor at 200 %), set before Init.
+    // Init and every drawing call work in layout units, the pixels of the
+    // editor at 100 %: the renderer scales the screen-space pass, and fonts
+    // render their glyphs at this scale, so text stays sharp.
+    void SetPixelScale(float scale) { pixelScale_ = scale; }
+    float PixelScale() const { return pixelScale_; }
+
     // Creates the component's device resources; false when one could not be
     // created (the component stays in the renderer's list and keeps being
     // called, so it must skip whatever it lacks).
@@ -33,4 +40,7 @@ public:
     // projection, lights, materials), because a reset returns every device
     // state to its default. False when a resource could not be recreated.
     virtual bool OnDeviceReset(IDirect3DDevice9* /*device*/) { return true; }
+
+private:
+    float pixelScale_ = 1.0f;
 };

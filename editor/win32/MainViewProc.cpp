@@ -20,6 +20,12 @@ POINT PointOf(LPARAM lParam) {
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
+// The editor's state keeps the mouse in layout units (the pixels of the
+// editor at 100 %), whatever size the editor has.
+POINT LayoutPointOf(const CSynthEditor& editor, POINT pixels) {
+    return POINT{editor.ToLayoutUnits(pixels.x), editor.ToLayoutUnits(pixels.y)};
+}
+
 void LogPlacement(const WINDOWPOS& placement) {
     VS_LOG("WM_WINDOWPOSCHANGED: x:" << placement.x << " y:" << placement.y
                                      << " w: " << placement.cx << " h: " << placement.cy
@@ -30,7 +36,7 @@ void LogPlacement(const WINDOWPOS& placement) {
 // starts navigation, and a drag must not leave a box behind.
 void OnMouseMove(HWND window, CSynthEditor* editor, WPARAM wParam, LPARAM lParam) {
     if (editor == nullptr) return;
-    const POINT point = PointOf(lParam);
+    const POINT point = LayoutPointOf(*editor, PointOf(lParam));
     const bool buttonHeld = (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
     if (GetCapture() == window && (wParam & (MK_LBUTTON | MK_RBUTTON)) != 0) {
         editor->State().Navigation().cursorX = point.x;
@@ -53,8 +59,8 @@ void OnMouseMove(HWND window, CSynthEditor* editor, WPARAM wParam, LPARAM lParam
 
 void OnButtonDown(HWND window, CSynthEditor* editor, LPARAM lParam) {
     SetCapture(window);
-    const POINT point = PointOf(lParam);
     if (editor != nullptr) {
+        const POINT point = LayoutPointOf(*editor, PointOf(lParam));
         editor->State().Hover().inside = false;
         NavigationState& navigation = editor->State().Navigation();
         navigation.cursorX = navigation.anchorX = point.x;
@@ -66,7 +72,7 @@ void OnButtonDown(HWND window, CSynthEditor* editor, LPARAM lParam) {
 void OnButtonUp(CSynthEditor* editor, LPARAM lParam) {
     ReleaseCapture();
     if (editor == nullptr) return;
-    const POINT point = PointOf(lParam);
+    const POINT point = LayoutPointOf(*editor, PointOf(lParam));
     editor->State().Navigation().cursorX = point.x;
     editor->State().Navigation().cursorY = point.y;
     editor->State().Navigation().dragging = 0;
@@ -78,8 +84,9 @@ void OnWheel(HWND window, CSynthEditor* editor, WPARAM wParam, LPARAM lParam) {
     RECT bounds;
     GetWindowRect(window, &bounds);
     const POINT point = PointOf(lParam);
-    editor->State().Navigation().cursorX = point.x - bounds.left;
-    editor->State().Navigation().cursorY = point.y - bounds.top;
+    const POINT inView = LayoutPointOf(*editor, POINT{point.x - bounds.left, point.y - bounds.top});
+    editor->State().Navigation().cursorX = inView.x;
+    editor->State().Navigation().cursorY = inView.y;
     editor->State().Navigation().wheelNotches = static_cast<short>(HIWORD(wParam)) / kWheelNotch;
 }
 

@@ -24,10 +24,10 @@ CD3DBillboard::~CD3DBillboard() = default;
 
 // The font renders every glyph once when it is created, so nothing needs
 // preloading.
-bool CD3DBillboard::Init(IDirect3DDevice9* device) {
-    font_ =
-        CD3DFont::Create(device, kFontHeight, 0, kBold, 0, false, DEFAULT_CHARSET,
-                         OUT_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+bool CD3DBillboard::Init(IDirect3DDevice9* device, float pixelScale) {
+    font_ = CD3DFont::Create(device, kFontHeight, 0, kBold, 0, false, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             "Arial", pixelScale);
     if (!font_) {
         VS_LOG_ERROR("Could not create font");
         return false;
@@ -42,10 +42,11 @@ void CD3DBillboard::DrawLabel(CSpriteBatch* sprite, const Matrix4& projection, c
     const LabelBox box = Place(projection, view, position, text);
     if (!box.visible) return;
     os::Rect placed{box.left, box.top, box.right, box.bottom};
-    sprite->SetTransform(LabelSpriteTransform(box.depth));
+    const Matrix4 previous = sprite->Transform();
+    sprite->SetTransform(LabelSpriteTransform(box.depth) * previous);
     font_->DrawTextA(sprite, text, -1, &placed, kTextNoClip | kTextSingleLine | kTextCenter,
                      kWhite);
-    sprite->SetTransform(IdentityMatrix());
+    sprite->SetTransform(previous);
 }
 
 LabelBox CD3DBillboard::Place(const Matrix4& projection, const Matrix4& view,

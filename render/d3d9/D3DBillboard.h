@@ -24,7 +24,8 @@ public:
 
     // Creates the 12-pixel bold Arial font; false (reported) without it, and
     // labels are then not drawn.
-    bool Init(IDirect3DDevice9* device);
+    // pixelScale as the owning component has it.
+    bool Init(IDirect3DDevice9* device, float pixelScale = 1.0f);
 
     void DrawLabel(CSpriteBatch* sprite, const Matrix4& projection, const Matrix4& view,
                    const Vector3& position, const char* text);

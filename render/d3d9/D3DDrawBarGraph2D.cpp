@@ -32,11 +32,11 @@ bool CD3DDrawBarGraph2D::Init(IDirect3DDevice9* device, int32_t width, int32_t h
     width_ = width;
     height_ = height;
     statisticsText_ = std::make_unique<CD3DDrawText>();
-    statisticsText_->Init(device);  // without a font the text draws nothing
+    statisticsText_->Init(device, PixelScale());  // without a font the text draws nothing
     statisticsText_->SetColour(CBarGraph2DState::kTextColour);
     if (store_ != nullptr && !store_->IsInitialised()) store_->Initialise();
     readout_ = std::make_unique<CD3DReadout>();
-    readout_->Init(device, width, height);  // without it the graph shows no readout
+    readout_->Init(device, width, height, PixelScale());  // without it the graph shows no readout
     if (!CreateGradient(device)) return false;
     LoadBackdrop(device);
     return true;

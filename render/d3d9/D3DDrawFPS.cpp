@@ -22,7 +22,7 @@ CD3DDrawFPS::~CD3DDrawFPS() = default;
 
 bool CD3DDrawFPS::Init(IDirect3DDevice9* device, int32_t /*width*/, int32_t /*height*/) {
     font_ = CD3DFont::Create(device, 20, 0, FW_BOLD, 0, false, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial", PixelScale());
     return font_ != nullptr;
 }
 

@@ -30,7 +30,7 @@ CD3DDrawLog::~CD3DDrawLog() {
 bool CD3DDrawLog::Init(IDirect3DDevice9* device, int32_t /*width*/, int32_t /*height*/) {
     // A light 14-pixel Arial: many lines fit and they stay behind the graph.
     font_ = CD3DFont::Create(device, 14, 0, FW_LIGHT, 0, false, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial", PixelScale());
     if (font_ == nullptr) {
         VS_LOG_ERROR("Could not create font");
         return false;

@@ -83,7 +83,7 @@ bool CD3DDrawMeter::CreateScaledParts(IDirect3DDevice9* device) {
     painter_ = std::make_unique<CD3DOverlayPainter>();
     if (CreateOpaqueTexture(device, CScaledMeter::BuildTexture(), scaledTexture_) &&
         CreateOpaqueTexture(device, CScaledMeter::BuildLoudnessTexture(), loudnessTexture_) &&
-        painter_->Init(device, kScaleFontHeight))
+        painter_->Init(device, kScaleFontHeight, PixelScale()))
         return true;
     painter_.reset();
     loudnessTexture_.Reset();

@@ -22,7 +22,7 @@ CD3DDrawOptionsCaption::~CD3DDrawOptionsCaption() = default;
 bool CD3DDrawOptionsCaption::Init(IDirect3DDevice9* device, int32_t width, int32_t /*height*/) {
     width_ = width;
     painter_ = std::make_unique<CD3DOverlayPainter>();
-    if (painter_->Init(device, kFontHeight)) return true;
+    if (painter_->Init(device, kFontHeight, PixelScale())) return true;
     painter_.reset();
     return false;
 }

@@ -16,11 +16,11 @@ constexpr char kLogSource[] = "D3DDrawText";
 CD3DDrawText::CD3DDrawText() = default;
 CD3DDrawText::~CD3DDrawText() = default;
 
-bool CD3DDrawText::Init(IDirect3DDevice9* device) {
+bool CD3DDrawText::Init(IDirect3DDevice9* device, float pixelScale) {
     x_ = 0;
     y_ = 0;
     font_ = CD3DFont::Create(device, 20, 0, FW_BOLD, 0, false, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial", pixelScale);
     if (font_ == nullptr) {
         VS_LOG_ERROR("Could not create font");
         return false;

@@ -25,7 +25,8 @@ public:
 
     // Creates the font and moves the text to (0, 0). False, after reporting
     // it, when the font cannot be created; the text then draws nothing.
-    bool Init(IDirect3DDevice9* device);
+    // pixelScale as the owning component has it.
+    bool Init(IDirect3DDevice9* device, float pixelScale = 1.0f);
     void Draw(CSpriteBatch* sprite);
     void ReleaseFont();
 

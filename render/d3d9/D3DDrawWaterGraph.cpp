@@ -95,7 +95,7 @@ bool CD3DDrawWaterGraph::Init(IDirect3DDevice9* device, int32_t width, int32_t h
     model_ = std::make_unique<CWaterfallModel>(settings_.Palette(), range3dDb);
     readoutHeights_ = std::make_unique<SurfaceHeights>();
     readout_ = std::make_unique<CD3DReadout>();
-    readout_->Init(device, width, height);  // without it the view shows no readout
+    readout_->Init(device, width, height, PixelScale());  // without it the view shows no readout
     CreateIndexBuffers(device);
     if (!CreateDynamicBuffers(device)) return false;
     if (!CreateTextures(device)) return false;
@@ -109,7 +109,7 @@ bool CD3DDrawWaterGraph::Init(IDirect3DDevice9* device, int32_t width, int32_t h
     SetLightAndMaterials(device);
     camera_ = CD3DCamera(settings_.CameraPresets()[CSettings::kReset]);
     billboard_ = std::make_unique<CD3DBillboard>();
-    billboard_->Init(device);
+    billboard_->Init(device, PixelScale());
     BuildAxes(device);
     projection_ =
         PerspectiveFovLHMatrix(kFieldOfView, static_cast<float>(width) / static_cast<float>(height),

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
+#include "render/Matrix4.h"
 #include "render/Vector3.h"
 #include "render/d3d9/ComPtr.h"
 #include "render/d3d9/SpriteBatch.h"
@@ -87,6 +89,7 @@ struct CD3DFont::Impl {
     GlyphMetricTable metrics;
     std::array<AtlasCell, 256> cells{};
     std::vector<PlacedGlyph> placed;
+    float pixelScale = 1.0f;
 
     bool Build(IDirect3DDevice9* device, const LOGFONTA& description);
     bool Upload(IDirect3DDevice9* device, const uint32_t* pixels, int32_t height);
@@ -159,10 +162,10 @@ std::unique_ptr<CD3DFont> CD3DFont::Create(IDirect3DDevice9* device, int32_t hei
                                            uint32_t weight, uint32_t /*mipLevels*/, bool italic,
                                            uint32_t charSet, uint32_t outputPrecision,
                                            uint32_t quality, uint32_t pitchAndFamily,
-                                           const char* faceName) {
-    if (device == nullptr) return nullptr;
+                                           const char* faceName, float pixelScale) {
+    if (device == nullptr || !(pixelScale > 0.0f)) return nullptr;
     LOGFONTA description{};
-    description.lfHeight = height;
+    description.lfHeight = static_cast<LONG>(std::lround(height * pixelScale));
     description.lfWidth = static_cast<LONG>(width);
     description.lfWeight = static_cast<LONG>(weight);
     description.lfItalic = italic ? TRUE : FALSE;
@@ -174,6 +177,7 @@ std::unique_ptr<CD3DFont> CD3DFont::Create(IDirect3DDevice9* device, int32_t hei
     if (faceName != nullptr) lstrcpynA(description.lfFaceName, faceName, LF_FACESIZE);
 
     auto impl = std::make_unique<Impl>();
+    impl->pixelScale = pixelScale;
     if (!impl->Build(device, description)) return nullptr;
     return std::unique_ptr<CD3DFont>(new CD3DFont(std::move(impl)));
 }
@@ -181,6 +185,42 @@ std::unique_ptr<CD3DFont> CD3DFont::Create(IDirect3DDevice9* device, int32_t hei
 CD3DFont::CD3DFont(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
 CD3DFont::~CD3DFont() = default;
+
+// Laid out in the atlas's pixels inside the rectangle in pixels, and drawn
+// with the layout-to-pixel scale taken back out of the sprite's transform,
+// so each glyph lands texel for pixel.
+int32_t CD3DFont::DrawScaled(CSpriteBatch* sprite, const char* text, int32_t count, os::Rect& rect,
+                             uint32_t format, uint32_t colour) {
+    const float scale = impl_->pixelScale;
+    auto toPixels = [scale](int32_t v) { return static_cast<int32_t>(std::lround(v * scale)); };
+    auto toLayout = [scale](int32_t v) { return static_cast<int32_t>(std::ceil(v / scale)); };
+    os::Rect pixels{toPixels(rect.left), toPixels(rect.top), toPixels(rect.right),
+                    toPixels(rect.bottom)};
+    if ((format & kTextCalcRect) != 0) {
+        const int32_t height = LayoutText(impl_->metrics, text, count, pixels, format, nullptr);
+        rect.right = rect.left + toLayout(pixels.right - pixels.left);
+        rect.bottom = rect.top + toLayout(pixels.bottom - pixels.top);
+        return toLayout(height);
+    }
+    if (sprite == nullptr) return 0;
+    const int32_t height = LayoutText(impl_->metrics, text, count, pixels, format, &impl_->placed);
+    const Matrix4 previous = sprite->Transform();
+    sprite->SetTransform(ScalingMatrix(1.0f / scale, 1.0f / scale, 1.0f) * previous);
+    DrawPlaced(sprite, colour);
+    sprite->SetTransform(previous);
+    return toLayout(height);
+}
+
+void CD3DFont::DrawPlaced(CSpriteBatch* sprite, uint32_t colour) {
+    for (const PlacedGlyph& glyph : impl_->placed) {
+        const AtlasCell& cell = impl_->cells[glyph.code];
+        const os::Rect source{cell.x + glyph.sourceX, cell.y + glyph.sourceY,
+                              cell.x + glyph.sourceX + glyph.width,
+                              cell.y + glyph.sourceY + glyph.height};
+        const Vector3 position{static_cast<float>(glyph.x), static_cast<float>(glyph.y), 0.0f};
+        sprite->Draw(impl_->atlas.Get(), &source, nullptr, &position, colour);
+    }
+}
 
 const GlyphMetricTable& CD3DFont::Metrics() const {
     return impl_->metrics;
@@ -191,24 +231,18 @@ IDirect3DTexture9* CD3DFont::Atlas() const {
 }
 
 int32_t CD3DFont::DrawTextA(CSpriteBatch* sprite, const char* text, int32_t count, os::Rect* rect,
-                           uint32_t format, uint32_t colour) {
+                            uint32_t format, uint32_t colour) {
     os::Rect origin{};
     if (rect == nullptr) {
         rect = &origin;
         format |= kTextNoClip;
     }
+    if (impl_->pixelScale != 1.0f) return DrawScaled(sprite, text, count, *rect, format, colour);
     if ((format & kTextCalcRect) != 0) {
         return LayoutText(impl_->metrics, text, count, *rect, format, nullptr);
     }
     if (sprite == nullptr) return 0;
     const int32_t height = LayoutText(impl_->metrics, text, count, *rect, format, &impl_->placed);
-    for (const PlacedGlyph& glyph : impl_->placed) {
-        const AtlasCell& cell = impl_->cells[glyph.code];
-        const os::Rect source{cell.x + glyph.sourceX, cell.y + glyph.sourceY,
-                              cell.x + glyph.sourceX + glyph.width,
-                              cell.y + glyph.sourceY + glyph.height};
-        const Vector3 position{static_cast<float>(glyph.x), static_cast<float>(glyph.y), 0.0f};
-        sprite->Draw(impl_->atlas.Get(), &source, nullptr, &position, colour);
-    }
+    DrawPlaced(sprite, colour);
     return height;
 }

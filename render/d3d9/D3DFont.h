@@ -21,11 +21,15 @@ public:
     // null when the font or its atlas cannot be created. Height is the cell
     // height in pixels (negative: the character height), width 0 lets the
     // face choose, mipLevels is ignored (text is drawn texel for pixel).
+    // With a pixel scale (2 for an editor at 200 %) the glyphs are rendered
+    // that much larger while rectangles and heights stay in layout units:
+    // the frame's screen pass scales layout units to pixels, and the glyphs
+    // land texel for pixel on the screen all the same.
     static std::unique_ptr<CD3DFont> Create(IDirect3DDevice9* device, int32_t height,
                                             uint32_t width, uint32_t weight, uint32_t mipLevels,
                                             bool italic, uint32_t charSet, uint32_t outputPrecision,
                                             uint32_t quality, uint32_t pitchAndFamily,
-                                            const char* faceName);
+                                            const char* faceName, float pixelScale = 1.0f);
     ~CD3DFont();
     CD3DFont(const CD3DFont&) = delete;
     CD3DFont& operator=(const CD3DFont&) = delete;
@@ -40,6 +44,7 @@ public:
     int32_t DrawTextA(CSpriteBatch* sprite, const char* text, int32_t count, os::Rect* rect,
                       uint32_t format, uint32_t colour);
 
+    // In pixels of the atlas.
     const GlyphMetricTable& Metrics() const;
     IDirect3DTexture9* Atlas() const;
 
@@ -51,6 +56,9 @@ public:
 private:
     struct Impl;
     explicit CD3DFont(std::unique_ptr<Impl> impl);
+    int32_t DrawScaled(CSpriteBatch* sprite, const char* text, int32_t count, os::Rect& rect,
+                       uint32_t format, uint32_t colour);
+    void DrawPlaced(CSpriteBatch* sprite, uint32_t colour);
 
     std::unique_ptr<Impl> impl_;
 };

@@ -24,15 +24,15 @@ constexpr int kMeasureHeight = 200;
 CD3DOverlayPainter::CD3DOverlayPainter() = default;
 CD3DOverlayPainter::~CD3DOverlayPainter() = default;
 
-bool CD3DOverlayPainter::Init(IDirect3DDevice9* device, int32_t fontHeight) {
+bool CD3DOverlayPainter::Init(IDirect3DDevice9* device, int32_t fontHeight, float pixelScale) {
     if (!CreateTexture(device, 1, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, white_) ||
         !UploadTexels(white_.Get(), &kOpaqueWhite, 1, 1)) {
         white_.Reset();
         return false;
     }
-    font_ =
-        CD3DFont::Create(device, fontHeight, 0, FW_BOLD, 0, false, DEFAULT_CHARSET,
-                         OUT_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial");
+    font_ = CD3DFont::Create(device, fontHeight, 0, FW_BOLD, 0, false, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             "Arial", pixelScale);
     return font_ != nullptr;
 }
 
@@ -48,7 +48,8 @@ void CD3DOverlayPainter::FillRect(CSpriteBatch* sprite, const os::Rect& rect, ui
     const Matrix4 previous = sprite->Transform();
     sprite->SetTransform(
         ScalingMatrix(static_cast<float>(width), static_cast<float>(height), 1.0f) *
-        TranslationMatrix(static_cast<float>(rect.left), static_cast<float>(rect.top), 0.0f));
+        TranslationMatrix(static_cast<float>(rect.left), static_cast<float>(rect.top), 0.0f) *
+        previous);
     sprite->Draw(white_.Get(), nullptr, nullptr, nullptr, colour);
     sprite->SetTransform(previous);
 }

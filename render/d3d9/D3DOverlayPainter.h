@@ -28,7 +28,8 @@ public:
     // False when the texture or the font cannot be made; the painter then
     // draws nothing. It logs nothing: the overlays are extras and the view
     // works without them.
-    bool Init(IDirect3DDevice9* device, int32_t fontHeight);
+    // fontHeight in layout units; pixelScale as the owning component has it.
+    bool Init(IDirect3DDevice9* device, int32_t fontHeight, float pixelScale = 1.0f);
     void Release();
 
     // colour is ARGB; an empty rectangle draws nothing.

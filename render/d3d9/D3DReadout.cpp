@@ -5,10 +5,11 @@
 
 #include "render/ReadoutBox.h"
 
-bool CD3DReadout::Init(IDirect3DDevice9* device, int32_t viewWidth, int32_t viewHeight) {
+bool CD3DReadout::Init(IDirect3DDevice9* device, int32_t viewWidth, int32_t viewHeight,
+                       float pixelScale) {
     viewWidth_ = viewWidth;
     viewHeight_ = viewHeight;
-    return painter_.Init(device, kFontHeight);
+    return painter_.Init(device, kFontHeight, pixelScale);
 }
 
 void CD3DReadout::Release() {

@@ -27,7 +27,8 @@ public:
 
     // viewWidth, viewHeight: the box is kept inside them. False without
     // the painter's resources; the readout then draws nothing.
-    bool Init(IDirect3DDevice9* device, int32_t viewWidth, int32_t viewHeight);
+    bool Init(IDirect3DDevice9* device, int32_t viewWidth, int32_t viewHeight,
+              float pixelScale = 1.0f);
     void Release();
 
     void Draw(CSpriteBatch* sprite, int cursorX, int cursorY, const os::Rect& marker,

@@ -11,6 +11,7 @@
 #include "diag/Log.h"
 #include "editor/EditorLayout.h"
 #include "editor/SynthEditor.h"
+#include "render/Matrix4.h"
 #include "render/d3d9/BackBufferCopy.h"
 #include "render/d3d9/ComPtr.h"
 #include "render/d3d9/SpriteBatch.h"
@@ -95,6 +96,7 @@ void CD3DRenderer::SetTestHooks(TestHooks hooks) {
 bool CD3DRenderer::Setup(os::WindowHandle window, int width, int height) {
     width_ = width;
     height_ = height;
+    pixelScale_ = static_cast<float>(width) / kEditorLayout.viewWidth;
     devices_ = std::make_unique<Devices>();
     if (!hooks_.failDirect3DObject) devices_->direct3D = ComPtr<IDirect3D9>(Direct3DCreate9(32));
     if (!devices_->direct3D) {
@@ -108,6 +110,8 @@ bool CD3DRenderer::Setup(os::WindowHandle window, int width, int height) {
         VS_LOG_ERROR("Could not create sprite.");
         return false;
     }
+    if (pixelScale_ != 1.0f)
+        sprite_->SetBaseTransform(ScalingMatrix(pixelScale_, pixelScale_, 1.0f));
     return true;
 }
 
@@ -161,7 +165,9 @@ void CD3DRenderer::AddComponent(CD3DComponent* component) {
     components_.emplace_back(component);
     // Without a device there is nothing a component could create.
     IDirect3DDevice9* device = Device();
-    if (device == nullptr || !component->Init(device, width_, height_)) {
+    component->SetPixelScale(pixelScale_);
+    if (device == nullptr ||
+        !component->Init(device, kEditorLayout.viewWidth, kEditorLayout.viewHeight)) {
         VS_LOG_ERROR("CD3DRenderer: could not initialise component");
     }
 }

@@ -89,8 +89,9 @@ private:
     std::unique_ptr<Devices> devices_;  // the Direct3D object, then the device
     ComponentList components_;
     std::unique_ptr<CSpriteBatch> sprite_;
-    int32_t width_ = 0;
+    int32_t width_ = 0;  // of the back buffer, in pixels
     int32_t height_ = 0;
+    float pixelScale_ = 1.0f;
     int32_t fillMode_ = 0;
     bool deviceLost_ = false;
     bool captureRequested_ = false;

@@ -36,6 +36,7 @@ struct CSpriteBatch::Impl {
     ComPtr<IDirect3DVertexBuffer9> vertices;
     CSpriteQueue queue;
     Matrix4 transform = IdentityMatrix();
+    Matrix4 baseTransform = IdentityMatrix();
     std::vector<IDirect3DTexture9*> heldTextures;
     TextureSize lastSize;
     uint32_t flags = 0;
@@ -182,8 +183,12 @@ bool CSpriteBatch::Begin(uint32_t flags) {
     impl_->begun = true;
     impl_->flags = flags;
     impl_->queue.Clear();
-    SetTransform(IdentityMatrix());
+    SetTransform(impl_->baseTransform);
     return true;
+}
+
+void CSpriteBatch::SetBaseTransform(const Matrix4& transform) {
+    impl_->baseTransform = transform;
 }
 
 void CSpriteBatch::SetTransform(const Matrix4& transform) {

@@ -30,9 +30,12 @@ public:
     CSpriteBatch(const CSpriteBatch&) = delete;
     CSpriteBatch& operator=(const CSpriteBatch&) = delete;
 
-    // Starts a batch and resets the transform to identity. False when a batch
-    // is already begun or the device is lost.
+    // Starts a batch and resets the transform to the base transform. False
+    // when a batch is already begun or the device is lost.
     bool Begin(uint32_t flags);
+    // What every batch starts from: identity, or the scale from layout
+    // units to pixels of an editor larger than 100 %.
+    void SetBaseTransform(const Matrix4& transform);
     // The transform applied to every item drawn after it, in screen pixels
     // (row vectors, as Direct3D multiplies: the item's corner times the
     // matrix). Its z translation is the item's depth (0 nearest, 1 farthest),
