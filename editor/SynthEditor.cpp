@@ -3,6 +3,7 @@
 #include "editor/SynthEditor.h"
 
 #include "analysis/LoudnessMeter.h"
+#include "analysis/PerformanceTimer.h"
 #include "diag/Log.h"
 #include "editor/EditorHostWindow.h"
 #include "editor/EditorLayout.h"
@@ -96,6 +97,7 @@ void CSynthEditor::Open(os::WindowHandle parent, CSpectrumStore* store) {
     }
 
     percent_ = PercentForNextOpen();
+    refusedPercent_ = 0;
     const EditorLayout layout = Layout();
     if (percent_ != 100) LogEditorSize(percent_, layout);
     VS_LOG("CSynthEditor: CreateWindow");
@@ -180,6 +182,24 @@ void CSynthEditor::PositionWindows() {
                          layout.Width(), layout.panelHeight);
 }
 
+void CSynthEditor::OnFrame(bool mouseCaptured) {
+    frameLoop_.OnFrame(*this, mouseCaptured);
+    FollowScreen();
+}
+
+// Once a second: a following editor may have moved to a screen of another
+// scale.
+void CSynthEditor::FollowScreen() {
+    if (state_.Options().editorSize != EditorSize::kFollowScreen || session_.mainView == nullptr)
+        return;
+    const uint32_t nowMs = timer_.GetMilliseconds();
+    if (nowMs - screenCheckedMs_ < 1000) return;
+    screenCheckedMs_ = nowMs;
+    const int percent =
+        EditorPercent(EditorSize::kFollowScreen, windows_->ScreenDpi(session_.mainView));
+    if (percent != percent_ && percent != refusedPercent_) SetEditorSize(EditorSize::kFollowScreen);
+}
+
 EditorLayout CSynthEditor::Layout() const {
     return kEditorLayout.AtPercent(countsAsOpen_ ? percent_ : PercentForNextOpen());
 }
@@ -204,23 +224,45 @@ void CSynthEditor::SetEditorSize(EditorSize size) {
         const EditorLayout kept = Layout();
         VS_LOG("The host keeps the editor at " << kept.Width() << " x " << kept.Height()
                                                << "; the new size applies when it opens again");
+        refusedPercent_ = percent;
         return;
     }
+    refusedPercent_ = 0;
     ResizeInPlace(percent);
 }
 
-// The windows take the new size where they are; the renderer is made anew
-// for the new back buffer, so every device resource is built at that size.
+// The view takes the new size where it is. The dialogs take their font
+// when they are made and the renderer its back buffer, so those are made
+// anew at the new size; the camera, the options and the panel's state
+// stay as they are.
 void CSynthEditor::ResizeInPlace(int percent) {
     percent_ = percent;
-    const EditorLayout layout = Layout();
-    windows_->MoveWindow(session_.mainView, mainViewRect_.left, mainViewRect_.top, layout.Width(),
-                         layout.viewHeight);
-    PositionWindows();
     session_.syncList.clear();
     storeSync_.reset();
     windows_->DestroyRenderer();
+    DestroyDialogs();
+    const EditorLayout layout = Layout();
+    windows_->MoveWindow(session_.mainView, mainViewRect_.left, mainViewRect_.top, layout.Width(),
+                         layout.viewHeight);
+    CreateDialogs();
+    panel_.ShowDebugPane(state_.Flag(kFlagDebugPane));
     CreateRenderer();
+    PositionWindows();
+    windows_->ShowWindow(session_.mainView, true);
+    windows_->ShowWindow(session_.controlsDialog, true);
+}
+
+void CSynthEditor::DestroyDialogs() {
+    for (const ParamList* list : {&controlsParameters_, &settingsParameters_}) {
+        for (const auto& parameter : *list) {
+            CLockable::Hold parameterLock(*parameter);
+            parameter->SetDialog(nullptr);
+        }
+    }
+    if (session_.settingsDialog != nullptr) windows_->DestroyWindow(session_.settingsDialog);
+    session_.settingsDialog = nullptr;
+    if (session_.controlsDialog != nullptr) windows_->DestroyWindow(session_.controlsDialog);
+    session_.controlsDialog = nullptr;
 }
 
 void CSynthEditor::Close() {

@@ -56,9 +56,11 @@ public:
     void SetEditorSize(EditorSize size);
     // Pixels of the open editor in layout units, the pixels at 100 %.
     int ToLayoutUnits(int pixels) const { return pixels * 100 / percent_; }
+    // The size of the open editor in percent of the plain one.
+    int Percent() const { return percent_; }
 
     // One tick of the frame timer.
-    void OnFrame(bool mouseCaptured) { frameLoop_.OnFrame(*this, mouseCaptured); }
+    void OnFrame(bool mouseCaptured);
 
     // The audio thread reads the generator's switches and frequency here.
     const CGeneratorControls& Generator() const override { return state_.Generator(); }
@@ -98,12 +100,18 @@ private:
     void ShowAllWindows();
     int PercentForNextOpen() const;
     void ResizeInPlace(int percent);
+    void DestroyDialogs();
+    void FollowScreen();
 
     CSettings& settings_;
     CPerformanceTimer& timer_;
     CEditorHostWindow* hostWindow_;
     // The size of the open editor, in percent of the plain one.
     int percent_ = 100;
+    // Following the screen: when it was last looked at, and the size the
+    // host refused last (0: none), which is not asked for again.
+    uint32_t screenCheckedMs_ = 0;
+    int refusedPercent_ = 0;
     ParamList controlsParameters_;
     ParamList settingsParameters_;
     EditorSession session_;

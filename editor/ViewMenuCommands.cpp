@@ -48,8 +48,6 @@ constexpr ChoiceItem<AnalysisChannels> kChannelItems[] = {
     {IDM_CHANNELS_SIDE, AnalysisChannels::kSide},
 };
 
-// Not in the menu yet: the controls panel does not scale with the view so
-// far, so the sizes are reached by their commands only.
 constexpr ChoiceItem<EditorSize> kSizeItems[] = {
     {IDM_SIZE_100, EditorSize::k100},
     {IDM_SIZE_125, EditorSize::k125},
@@ -115,6 +113,7 @@ std::vector<ViewMenuEntry> CViewMenuCommands::Entries() const {
     entries.push_back(ChoiceMenu("Slope", kSlopeItems, options.slope, SlopeName));
     entries.push_back(ChoiceMenu("History", kHistoryItems, options.history, HistoryName));
     entries.push_back(ChoiceMenu("Channels", kChannelItems, options.channels, ChannelsName));
+    entries.push_back(ChoiceMenu("Size", kSizeItems, options.editorSize, EditorSizeName));
     entries.emplace_back();  // separator
     ViewMenuEntry resetEntry;
     resetEntry.id = IDM_RESET_LOUDNESS;

@@ -1,6 +1,6 @@
 // The view's popup menu as data, and what its commands do: the option items
 // toggle the view's options in the editor state, the submenus choose one of
-// a kind (slope, history, channels), the action items (export, loudness
+// a kind (slope, history, channels, size), the action items (export, loudness
 // reset) run what the editor hands in. The window glue builds the system
 // menu from Entries() every time it opens, so the check marks always show
 // the state and items added later need no change there.

@@ -17,6 +17,10 @@ int gLivePanels = 0;
 HBITMAP gPanelBitmap = nullptr;
 HBRUSH gPanelBrush = nullptr;
 
+// A panel larger than 100 % has the picture drawn to its own size.
+constexpr char kScaledBrushProperty[] = "Vantoscope.PanelBrush";
+constexpr char kScaledBitmapProperty[] = "Vantoscope.PanelBitmap";
+
 CSynthEditor* EditorOf(HWND dialog) {
     return static_cast<CSynthEditor*>(GetPropA(dialog, kControlsEditorProperty));
 }
@@ -37,7 +41,33 @@ bool IsToggle(int id) {
     }
 }
 
-void OnInitDialog() {
+// The shared picture drawn smoothly to percent of its size.
+void MakeScaledBrush(HWND dialog, int percent) {
+    BITMAP source{};
+    if (gPanelBitmap == nullptr || GetObjectA(gPanelBitmap, sizeof source, &source) == 0) return;
+    const int width = source.bmWidth * percent / 100, height = source.bmHeight * percent / 100;
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+    HBITMAP scaled = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ oldFrom = SelectObject(from, gPanelBitmap), oldTo = SelectObject(to, scaled);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);
+    StretchBlt(to, 0, 0, width, height, from, 0, 0, source.bmWidth, source.bmHeight, SRCCOPY);
+    SelectObject(to, oldTo);
+    SelectObject(from, oldFrom);
+    DeleteDC(to);
+    DeleteDC(from);
+    ReleaseDC(nullptr, screen);
+    SetPropA(dialog, kScaledBitmapProperty, scaled);
+    SetPropA(dialog, kScaledBrushProperty, CreatePatternBrush(scaled));
+}
+
+HBRUSH PanelBrushOf(HWND dialog) {
+    auto brush = static_cast<HBRUSH>(GetPropA(dialog, kScaledBrushProperty));
+    return brush != nullptr ? brush : gPanelBrush;
+}
+
+void OnInitDialog(HWND dialog, int percent) {
     VS_LOG("Controls Create");
     if (gLivePanels == 0) {
         gPanelBitmap = LoadBitmapA(static_cast<HINSTANCE>(os::ModuleInstance()),
@@ -49,6 +79,7 @@ void OnInitDialog() {
         }
     }
     ++gLivePanels;
+    if (percent > 100) MakeScaledBrush(dialog, percent);
 }
 
 void OnDestroy(HWND dialog) {
@@ -61,6 +92,8 @@ void OnDestroy(HWND dialog) {
         gPanelBitmap = nullptr;
     }
     RemovePropA(dialog, kControlsEditorProperty);
+    DeleteObject(static_cast<HGDIOBJ>(RemovePropA(dialog, kScaledBrushProperty)));
+    DeleteObject(static_cast<HGDIOBJ>(RemovePropA(dialog, kScaledBitmapProperty)));
 }
 
 void OnDrawItem(HWND dialog, CSynthEditor& editor, const DRAWITEMSTRUCT& item) {
@@ -86,7 +119,7 @@ HBRUSH OnStaticColour(HWND dialog, HDC dc, HWND control) {
     POINT origin{0, 0};
     MapWindowPoints(control, dialog, &origin, 1);
     SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    return gPanelBrush;
+    return PanelBrushOf(dialog);
 }
 
 }  // namespace
@@ -95,7 +128,7 @@ INT_PTR CALLBACK ControlsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     CSynthEditor* editor = EditorOf(dialog);
     switch (message) {
         case WM_INITDIALOG:
-            OnInitDialog();
+            OnInitDialog(dialog, static_cast<int>(lParam));
             return 1;
         case WM_DESTROY:
             OnDestroy(dialog);
@@ -118,7 +151,7 @@ INT_PTR CALLBACK ControlsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
                 OnDrawItem(dialog, *editor, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return 1;
         case WM_CTLCOLORDLG:
-            return reinterpret_cast<INT_PTR>(gPanelBrush);
+            return reinterpret_cast<INT_PTR>(PanelBrushOf(dialog));
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<INT_PTR>(OnStaticColour(dialog, reinterpret_cast<HDC>(wParam),
                                                             reinterpret_cast<HWND>(lParam)));

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "diag/Log.h"
+#include "editor/DialogTemplateFont.h"
 #include "editor/EditorLayout.h"
 #include "editor/SynthEditor.h"
 #include "editor/win32/FaultSeam.h"
@@ -84,17 +85,34 @@ os::WindowHandle CWin32EditorWindows::CreateMainView(os::WindowHandle parent, in
     return view;
 }
 
+// At 100 % the template as it is; larger, a copy whose font is larger by
+// the editor's percentage, so every control grows with it.
+HWND CWin32EditorWindows::CreateDialogAtSize(int templateId, HWND parent, DLGPROC procedure) {
+    const int percent = editor_.Percent();
+    if (percent == 100) {
+        return CreateDialogParamA(Module(), MAKEINTRESOURCEA(templateId), parent, procedure,
+                                  percent);
+    }
+    HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
+    HGLOBAL loaded = found != nullptr ? LoadResource(Module(), found) : nullptr;
+    const auto* bytes =
+        static_cast<const uint8_t*>(loaded != nullptr ? LockResource(loaded) : nullptr);
+    if (bytes == nullptr) return nullptr;
+    const std::vector<uint8_t> scaled = WithScaledDialogFont(
+        std::vector<uint8_t>(bytes, bytes + SizeofResource(Module(), found)), percent);
+    return CreateDialogIndirectParamA(Module(), reinterpret_cast<LPCDLGTEMPLATEA>(scaled.data()),
+                                      parent, procedure, percent);
+}
+
 os::WindowHandle CWin32EditorWindows::CreateControlsDialog(os::WindowHandle parent) {
     if (FaultInjected("controls")) return nullptr;
-    HWND dialog = CreateDialogParamA(Module(), MAKEINTRESOURCEA(IDD_CONTROLS), Hwnd(parent),
-                                     ControlsDlgProc, 0);
+    HWND dialog = CreateDialogAtSize(IDD_CONTROLS, Hwnd(parent), ControlsDlgProc);
     if (dialog != nullptr) SetPropA(dialog, kControlsEditorProperty, &editor_);
     return dialog;
 }
 
 os::WindowHandle CWin32EditorWindows::CreateSettingsDialog(os::WindowHandle parent) {
-    HWND dialog = CreateDialogParamA(Module(), MAKEINTRESOURCEA(IDD_SETTINGS), Hwnd(parent),
-                                     SettingsDlgProc, 0);
+    HWND dialog = CreateDialogAtSize(IDD_SETTINGS, Hwnd(parent), SettingsDlgProc);
     if (dialog != nullptr) SetPropA(dialog, kSettingsEditorProperty, &editor_);
     return dialog;
 }

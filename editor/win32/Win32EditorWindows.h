@@ -51,6 +51,8 @@ private:
     void AddComponent(std::unique_ptr<Component> component,
                       std::vector<CEditorListener*>& syncList);
 
+    HWND CreateDialogAtSize(int templateId, HWND parent, DLGPROC procedure);
+
     CSynthEditor& editor_;
     std::unique_ptr<DrawingSet> drawingSet_;
     std::unique_ptr<CD3DRenderer> renderer_;

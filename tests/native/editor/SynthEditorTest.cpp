@@ -194,6 +194,25 @@ TEST_F(SynthEditorTest, EditorSizeAsksTheHostAndLaysOutInPlaceOnlyWhenItAgrees) 
     gWindows.screenDpi = 144;
     Editor().SetEditorSize(EditorSize::kFollowScreen);
     EXPECT_EQ(asked.back(), Size(1350, 900)) << "a screen at 150 %";
+
+    // Moved to a screen at 200 %: the next look, a second on, follows it;
+    // a refused size is not asked for again.
+    gWindows.screenDpi = 192;
+    SetClockMs(500);
+    Editor().OnFrame(false);
+    EXPECT_EQ(asked.back(), Size(1350, 900)) << "not looked at within the second";
+    SetClockMs(2000);
+    Editor().OnFrame(false);
+    EXPECT_EQ(asked.back(), Size(1800, 1200));
+    gWindows.screenDpi = 120;
+    agree = false;
+    SetClockMs(3100);
+    Editor().OnFrame(false);
+    EXPECT_EQ(asked.back(), Size(1125, 750));
+    const size_t askedBefore = asked.size();
+    SetClockMs(4200);
+    Editor().OnFrame(false);
+    EXPECT_EQ(asked.size(), askedBefore);
 }
 
 TEST_F(SynthEditorTest, CloseWithoutOpenLeavesTheClassCountAlone) {

@@ -37,10 +37,11 @@ protected:
 };
 
 TEST_F(ViewMenuCommandsTest, EntriesShowTheOptionsCheckedAsTheStateSaysThenTheExport) {
-    EXPECT_EQ(Shown(), (std::vector<std::string>{
-                           "40001 Show values under the mouse [x]", "40002 Tidy peak labels",
-                           "40003 Meter with scale", "0 Slope", "0 History", "0 Channels", "0 ",
-                           "40041 Reset loudness", "40040 Export picture and values\tCtrl+S"}));
+    EXPECT_EQ(Shown(),
+              (std::vector<std::string>{
+                  "40001 Show values under the mouse [x]", "40002 Tidy peak labels",
+                  "40003 Meter with scale", "0 Slope", "0 History", "0 Channels", "0 Size", "0 ",
+                  "40041 Reset loudness", "40040 Export picture and values\tCtrl+S"}));
     state_.Options() = ViewOptions{false, true, true};
     EXPECT_EQ(Shown()[0], "40001 Show values under the mouse");
     EXPECT_EQ(Shown()[2], "40003 Meter with scale [x]");
@@ -71,6 +72,8 @@ TEST_F(ViewMenuCommandsTest, SubmenusChooseOneOfAKindCheckedAndChannelsReachTheA
     EXPECT_EQ(channelsHandedOn_,
               (std::vector<AnalysisChannels>{AnalysisChannels::kSide, AnalysisChannels::kRight}));
     EXPECT_TRUE(state_.Options().showValuesUnderMouse) << "toggles untouched";
+    EXPECT_EQ(submenu(6), (std::vector<std::string>{"40050 100 % [x]", "40051 125 %", "40052 150 %",
+                                                    "40053 200 %", "40054 Follow the screen"}));
     // The sizes go to the editor, which asks the host before it takes one.
     for (int id : {IDM_SIZE_200, IDM_SIZE_FOLLOW_SCREEN}) EXPECT_TRUE(commands_.Execute(id)) << id;
     EXPECT_EQ(sizesChosen_, (std::vector<EditorSize>{EditorSize::k200, EditorSize::kFollowScreen}));

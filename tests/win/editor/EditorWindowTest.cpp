@@ -11,6 +11,7 @@
 
 #include <psapi.h>
 
+#include <array>
 #include <atomic>
 #include <cstdio>
 #include <thread>
@@ -481,6 +482,49 @@ TEST_F(ControlsPanel, MainViewTurnsMouseInputIntoNavigation) {
     Dispatch(effEditKeyDown, 'd');
     SendMessageA(view, WM_KILLFOCUS, 0, 0);
     EXPECT_EQ(Editor().State().KeyHeld()[kActionMoveRight], 0) << "focus loss stops the motion";
+}
+
+// Every control of the panel as a share of the panel's width and height.
+std::vector<std::pair<int, std::array<double, 4>>> ControlPlaces(HWND panel) {
+    RECT client{};
+    GetClientRect(panel, &client);
+    std::vector<std::pair<int, std::array<double, 4>>> places;
+    for (HWND child = GetWindow(panel, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT rect = RectInParent(child, panel);
+        const double width = client.right, height = client.bottom;
+        places.push_back(
+            {GetDlgCtrlID(child),
+             {rect.left / width, rect.top / height, rect.right / width, rect.bottom / height}});
+    }
+    return places;
+}
+
+TEST_F(ControlsPanel, AtTwoHundredPercentEveryControlKeepsItsPlace) {
+    const auto before = ControlPlaces(Controls());
+    Command(MainView(), IDM_SIZE_200);
+    Pump(50);
+    ExpectRect(RectInParent(Controls(), parent_), 0, 800, 1800, 1200, "the panel at 200 %");
+    const auto after = ControlPlaces(Controls());
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i].first, before[i].first);
+        for (int side = 0; side < 4; ++side) {
+            EXPECT_NEAR(after[i].second[side], before[i].second[side], 0.04)
+                << "control " << before[i].first << ", side " << side;
+        }
+    }
+    CFrameCapture frames;
+    ASSERT_TRUE(frames.Installed());
+    RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const DWORD deadline = GetTickCount() + 3000;
+    while (frames.FramesPresented() < 3 && GetTickCount() < deadline) Pump(20);
+    CapturedImage editor = CaptureClientArea();
+    ASSERT_EQ(editor.width * 10000 + editor.height, 1800 * 10000 + 1200);
+    PasteImage(editor, frames.LastFrame(), 0, 0);
+    const std::string folder = CPluginModule::ProgramFolder() + "..\\screenshots";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_TRUE(SavePng(editor, folder + "\\editor-200.png"));
 }
 
 TEST_F(ControlsPanel, ScreenshotOfTheWholeEditor) {
