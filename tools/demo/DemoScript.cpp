@@ -78,6 +78,7 @@ const CDemoReport& CDemoScript::Run() {
         Show2dView();
         ShowMeterWithScale();
         ShowSlopeAndHistory();
+        ShowEditorAtTwiceTheSize();
         ShowSettingsDialog();
         ShowMeterAndLog();
         const double viewSeconds = (GetTickCount() - editorOpenedMs_) / 1000.0;
@@ -231,6 +232,14 @@ void CDemoScript::ShowSlopeAndHistory() {
                "the waterfall at 4.5 dB/oct with ten seconds of history, named in its caption");
     remote_->ViewCommand(IDM_HISTORY_PER_FRAME);
     remote_->ViewCommand(IDM_SLOPE_FLAT);
+}
+
+void CDemoScript::ShowEditorAtTwiceTheSize() {
+    remote_->ViewCommand(IDM_SIZE_200);
+    PlayUntil(MusicSeconds() + 3.0);
+    SaveEditor("editor-200.png", "the whole editor at 200 %, as on a high-DPI screen");
+    remote_->ViewCommand(IDM_SIZE_100);
+    PlayUntil(MusicSeconds() + 1.0);
 }
 
 void CDemoScript::ShowSettingsDialog() {

@@ -48,6 +48,7 @@ private:
     void ShowReadoutOverPeak(int topRow, const char* name, const char* caption);
     void ShowMeterWithScale();
     void ShowSlopeAndHistory();
+    void ShowEditorAtTwiceTheSize();
     void ShowSettingsDialog();
     void ShowMeterAndLog();
 
