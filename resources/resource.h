@@ -1,11 +1,14 @@
 // Resource identifiers of the module: the two dialog templates, the panel
-// bitmap and every control the editor's code addresses. Shared by the
+// bitmaps (one for each editor size) and every control the editor's code addresses. Shared by the
 // resource script and the window code.
 #pragma once
 
 #define IDD_CONTROLS 101
 #define IDB_CONTROLS_PANEL 102
 #define IDD_SETTINGS 105
+#define IDB_CONTROLS_PANEL_125 106
+#define IDB_CONTROLS_PANEL_150 107
+#define IDB_CONTROLS_PANEL_200 108
 
 // Controls panel (dialog 101).
 #define IDC_RENDER_MODE 1001

@@ -41,8 +41,21 @@ bool IsToggle(int id) {
     }
 }
 
-// The shared picture drawn smoothly to percent of its size.
+// The panel's picture drawn for percent; for a size without one, the
+// shared picture stretched smoothly to it.
 void MakeScaledBrush(HWND dialog, int percent) {
+    const int resource = percent == 125   ? IDB_CONTROLS_PANEL_125
+                         : percent == 150 ? IDB_CONTROLS_PANEL_150
+                         : percent == 200 ? IDB_CONTROLS_PANEL_200
+                                          : 0;
+    HBITMAP drawn = resource != 0 ? LoadBitmapA(static_cast<HINSTANCE>(os::ModuleInstance()),
+                                                MAKEINTRESOURCEA(resource))
+                                  : nullptr;
+    if (drawn != nullptr) {
+        SetPropA(dialog, kScaledBitmapProperty, drawn);
+        SetPropA(dialog, kScaledBrushProperty, CreatePatternBrush(drawn));
+        return;
+    }
     BITMAP source{};
     if (gPanelBitmap == nullptr || GetObjectA(gPanelBitmap, sizeof source, &source) == 0) return;
     const int width = source.bmWidth * percent / 100, height = source.bmHeight * percent / 100;

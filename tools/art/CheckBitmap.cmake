@@ -1,6 +1,7 @@
 # Runs the art program into a scratch file and fails when its output differs
-# from the committed bitmap (regenerate with: controls_panel_art resources/ControlsPanel.bmp).
-execute_process(COMMAND ${PROGRAM} ${OUTPUT} RESULT_VARIABLE result)
+# from the committed bitmap (regenerate with: controls_panel_art resources/ControlsPanel.bmp,
+# and resources/ControlsPanel200.bmp 200 and so on for the larger sizes).
+execute_process(COMMAND ${PROGRAM} ${OUTPUT} ${PERCENT} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "${PROGRAM} failed: ${result}")
 endif()

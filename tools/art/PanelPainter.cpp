@@ -76,39 +76,41 @@ Rgb LevelColour(float level) {
 
 void CPanelPainter::PaintAll(CRandom& random) {
     PaintBrushedMetal(random);
-    const float right = kWidth - kScrewInset;
-    const float bottom = kHeight - kScrewInset;
-    PaintScrew(kScrewInset, kScrewInset, random.Signed() * kPi);
-    PaintScrew(right, kScrewInset, random.Signed() * kPi);
-    PaintScrew(kScrewInset, bottom, random.Signed() * kPi);
+    const float inset = S(kScrewInset);
+    const float right = canvas_.Width() - inset;
+    const float bottom = canvas_.Height() - inset;
+    PaintScrew(inset, inset, random.Signed() * kPi);
+    PaintScrew(right, inset, random.Signed() * kPi);
+    PaintScrew(inset, bottom, random.Signed() * kPi);
     PaintScrew(right, bottom, random.Signed() * kPi);
 
-    const Box nameBox{630, 78, 880, 188};
+    const Box nameBox{S(630), S(78), S(880), S(188)};
     PaintNameBox(nameBox);
     PaintName(nameBox);
     PaintLogo(nameBox, random);
 }
 
 void CPanelPainter::PaintBrushedMetal(CRandom& random) {
-    constexpr int kStreakRadius = 22;
+    const int streakRadius = static_cast<int>(S(22.0f));
     // The streaks' standard deviation after blurring is about 0.07; this
     // brings it near 0.5 before the amplitude below.
     constexpr float kStreakGain = 7.0f;
     constexpr float kStreakDepth = 0.05f;
     constexpr float kGrainDepth = 0.012f;
 
-    streaks_.assign(static_cast<size_t>(kWidth) * kHeight, 0.0f);
-    for (int y = 0; y < kHeight; ++y) {
+    const int width = canvas_.Width(), height = canvas_.Height();
+    streaks_.assign(static_cast<size_t>(width) * height, 0.0f);
+    for (int y = 0; y < height; ++y) {
         const float rowShade = random.Signed() * 0.5f;
-        const std::vector<float> streak = Streak(random, kWidth, kStreakRadius);
-        const float vertical = 1.05f - 0.1f * static_cast<float>(y) / kHeight;
-        for (int x = 0; x < kWidth; ++x) {
+        const std::vector<float> streak = Streak(random, width, streakRadius);
+        const float vertical = 1.05f - 0.1f * static_cast<float>(y) / height;
+        for (int x = 0; x < width; ++x) {
             const float s = rowShade * 0.6f + streak[x] * kStreakGain * 0.4f;
-            streaks_[static_cast<size_t>(y) * kWidth + x] = s;
-            const float t = static_cast<float>(x) / (kWidth - 1);
+            streaks_[static_cast<size_t>(y) * width + x] = s;
+            const float t = static_cast<float>(x) / (width - 1);
             // A broad soft sheen across the middle, as if lit from above left.
             const float sheenOffset =
-                (static_cast<float>(x) - 470.0f + (y - 100.0f) * 1.4f) / 170.0f;
+                (static_cast<float>(x) - S(470.0f) + (y - S(100.0f)) * 1.4f) / S(170.0f);
             const float sheen = 0.08f * std::exp(-sheenOffset * sheenOffset);
             const float brightness =
                 vertical * (1.0f + kStreakDepth * s + sheen) + kGrainDepth * random.Signed();
@@ -119,11 +121,11 @@ void CPanelPainter::PaintBrushedMetal(CRandom& random) {
 }
 
 void CPanelPainter::PaintScrew(float cx, float cy, float slotAngle) {
-    const float r = kScrewRadius;
-    const int x0 = static_cast<int>(cx - r - 4);
-    const int x1 = static_cast<int>(cx + r + 4);
-    const int y0 = static_cast<int>(cy - r - 4);
-    const int y1 = static_cast<int>(cy + r + 4);
+    const float r = S(kScrewRadius);
+    const int x0 = static_cast<int>(cx - r - S(4));
+    const int x1 = static_cast<int>(cx + r + S(4));
+    const int y0 = static_cast<int>(cy - r - S(4));
+    const int y1 = static_cast<int>(cy + r + S(4));
     // Light from the upper left, towards the viewer.
     const float lx = -0.5f, ly = -0.6f, lz = 0.62f;
     const float hLength = std::sqrt(lx * lx + ly * ly + (lz + 1) * (lz + 1));
@@ -137,8 +139,9 @@ void CPanelPainter::PaintScrew(float cx, float cy, float slotAngle) {
         for (int x = x0; x <= x1; ++x) {
             const float px = x + 0.5f, py = y + 0.5f;
             // The hole's shadow, below right of the head.
-            const float shadowDistance = std::hypot(px - cx - 0.8f, py - cy - 1.0f) - (r + 1.4f);
-            canvas_.Scale(x, y, 1.0f - 0.5f * Clamp01(0.5f - shadowDistance / 1.5f));
+            const float shadowDistance =
+                std::hypot(px - cx - S(0.8f), py - cy - S(1.0f)) - (r + S(1.4f));
+            canvas_.Scale(x, y, 1.0f - 0.5f * Clamp01(0.5f - shadowDistance / S(1.5f)));
 
             const float dx = (px - cx) / r, dy = (py - cy) / r;
             const float rr = dx * dx + dy * dy;
@@ -157,10 +160,11 @@ void CPanelPainter::PaintScrew(float cx, float cy, float slotAngle) {
             canvas_.Blend(x, y, head, coverage);
 
             const float slotDistance = DistanceToSegment(px, py, slot);
-            const float edgeDistance = DistanceToSegment(px - 0.8f, py - 0.8f, slot);
+            const float edgeDistance = DistanceToSegment(px - S(0.8f), py - S(0.8f), slot);
             // A lit lower edge, then the dark slot.
-            canvas_.Blend(x, y, {215, 222, 235}, 0.55f * Clamp01(1.4f - edgeDistance) * coverage);
-            canvas_.Blend(x, y, {24, 26, 34}, Clamp01(1.4f - slotDistance) * coverage);
+            canvas_.Blend(x, y, {215, 222, 235},
+                          0.55f * Clamp01(S(1.4f) - edgeDistance) * coverage);
+            canvas_.Blend(x, y, {24, 26, 34}, Clamp01(S(1.4f) - slotDistance) * coverage);
         }
     }
 }
@@ -173,27 +177,32 @@ Rgb CPanelPainter::BoxInside(const Box& box, float y) const {
 void CPanelPainter::PaintNameBox(const Box& box) {
     const Rgb frameTop{190, 200, 220};
     const Rgb frameBottom{70, 80, 104};
-    for (int y = static_cast<int>(box.top) - 6; y <= static_cast<int>(box.bottom) + 8; ++y) {
-        for (int x = static_cast<int>(box.left) - 6; x <= static_cast<int>(box.right) + 8; ++x) {
+    const int width = canvas_.Width(), height = canvas_.Height();
+    const int margin = static_cast<int>(S(6)), shadowMargin = static_cast<int>(S(8));
+    const float corner = S(kBoxCorner);
+    for (int y = static_cast<int>(box.top) - margin;
+         y <= static_cast<int>(box.bottom) + shadowMargin; ++y) {
+        for (int x = static_cast<int>(box.left) - margin;
+             x <= static_cast<int>(box.right) + shadowMargin; ++x) {
             const float px = x + 0.5f, py = y + 0.5f;
-            const float shadow = RoundedBoxDistance(px - 2.0f, py - 3.0f, box.left, box.top,
-                                                    box.right, box.bottom, kBoxCorner);
-            canvas_.Scale(x, y, 1.0f - 0.4f * Clamp01(0.5f - shadow / 4.0f));
+            const float shadow = RoundedBoxDistance(px - S(2.0f), py - S(3.0f), box.left, box.top,
+                                                    box.right, box.bottom, corner);
+            canvas_.Scale(x, y, 1.0f - 0.4f * Clamp01(0.5f - shadow / S(4.0f)));
 
             const float d =
-                RoundedBoxDistance(px, py, box.left, box.top, box.right, box.bottom, kBoxCorner);
+                RoundedBoxDistance(px, py, box.left, box.top, box.right, box.bottom, corner);
             const float t = Clamp01((py - box.top) / (box.bottom - box.top));
             canvas_.Blend(x, y, Mix(frameTop, frameBottom, t), Clamp01(0.5f - d));
 
-            const float inside = -kBoxFrame - d;  // depth inside the frame's inner edge
+            const float inside = -S(kBoxFrame) - d;  // depth inside the frame's inner edge
             if (inside <= -0.5f) continue;
             const float streak =
-                streaks_[static_cast<size_t>(std::clamp(y, 0, kHeight - 1)) * kWidth +
-                         std::clamp(x, 0, kWidth - 1)];
+                streaks_[static_cast<size_t>(std::clamp(y, 0, height - 1)) * width +
+                         std::clamp(x, 0, width - 1)];
             const Rgb base = BoxInside(box, py);
             // The inside is sunk: a soft shadow along its upper and left edges.
             const float sink =
-                1.0f - 0.45f * std::exp(-inside / 2.0f) *
+                1.0f - 0.45f * std::exp(-inside / S(2.0f)) *
                            Clamp01(0.6f + (box.bottom - py) / (box.bottom - box.top));
             const float lit = (1.0f + 0.03f * streak) * sink;
             canvas_.Blend(x, y, {base.r * lit, base.g * lit, base.b * lit}, Clamp01(inside + 0.5f));
@@ -226,23 +235,25 @@ void CPanelPainter::DrawStrokes(const std::vector<Segment>& strokes, float halfW
 
 void CPanelPainter::PaintName(const Box& box) {
     const char* name = "VANTOSCOPE";
-    constexpr float kHeightPx = 24.0f;
-    constexpr float kAdvance = kHeightPx * kGlyphWidth + 6.2f;
-    constexpr float kTop = 88.0f;
-    const float width = kAdvance * 9.0f + kHeightPx * kGlyphWidth;
+    const float letterHeight = S(24.0f);
+    const float advance = letterHeight * kGlyphWidth + S(6.2f);
+    const float top = S(88.0f);
+    const float width = advance * 9.0f + letterHeight * kGlyphWidth;
     const float left = (box.left + box.right - width) * 0.5f;
 
     const std::vector<Segment> shadow =
-        TextStrokes(name, left + 1.5f, kTop + 1.5f, kHeightPx, kAdvance);
-    DrawStrokes(shadow, 1.9f, Rgb{0, 0, 0}, Rgb{0, 0, 0}, 0.6f);
-    const std::vector<Segment> strokes = TextStrokes(name, left, kTop, kHeightPx, kAdvance);
-    DrawStrokes(strokes, 1.6f, Rgb{248, 250, 255}, Rgb{140, 180, 232}, 1.0f);
+        TextStrokes(name, left + S(1.5f), top + S(1.5f), letterHeight, advance);
+    DrawStrokes(shadow, S(1.9f), Rgb{0, 0, 0}, Rgb{0, 0, 0}, 0.6f);
+    const std::vector<Segment> strokes = TextStrokes(name, left, top, letterHeight, advance);
+    DrawStrokes(strokes, S(1.6f), Rgb{248, 250, 255}, Rgb{140, 180, 232}, 1.0f);
 
     // A thin rule under the name that fades out at both ends.
-    constexpr float kRuleY = 121.0f;
+    const int ruleTop = static_cast<int>(S(121.0f));
+    const int ruleRows = std::max(1, static_cast<int>(scale_));
     for (int x = static_cast<int>(left); x <= static_cast<int>(left + width); ++x) {
         const float t = (x - left) / width;
-        canvas_.Blend(x, static_cast<int>(kRuleY), {90, 150, 225}, 0.9f * std::sin(kPi * t));
+        for (int row = 0; row < ruleRows; ++row)
+            canvas_.Blend(x, ruleTop + row, {90, 150, 225}, 0.9f * std::sin(kPi * t));
     }
 }
 
@@ -251,14 +262,14 @@ void CPanelPainter::PaintLogo(const Box& box, CRandom& random) {
     // the ones behind it, coloured by level as the 3D view colours them.
     constexpr int kRows = 5;
     constexpr int kPoints = 40;
-    constexpr float kWidthPx = 54.0f;
-    constexpr float kAmplitude = 15.0f;
-    const float frontLeft = box.right - 82.0f;
-    const float frontBase = box.bottom - 10.0f;
+    const float logoWidth = S(54.0f);
+    const float amplitude = S(15.0f);
+    const float frontLeft = box.right - S(82.0f);
+    const float frontBase = box.bottom - S(10.0f);
 
     for (int row = kRows - 1; row >= 0; --row) {
-        const float left = frontLeft + row * 5.0f;
-        const float base = frontBase - row * 7.0f;
+        const float left = frontLeft + row * S(5.0f);
+        const float base = frontBase - row * S(7.0f);
         const float lowPeak = 0.65f + 0.25f * std::sin(row * 1.7f);
         const float midPeak = 0.55f + 0.3f * std::cos(row * 2.3f);
         const float highPeak = 0.35f + 0.15f * std::sin(row * 0.9f + 1.0f);
@@ -273,13 +284,13 @@ void CPanelPainter::PaintLogo(const Box& box, CRandom& random) {
                                 highPeak * bump(0.8f, 0.1f) + 0.05f + 0.04f * random.Signed());
         }
         const auto curveY = [&](float x) {
-            const float u = Clamp01((x - left) / kWidthPx) * kPoints;
+            const float u = Clamp01((x - left) / logoWidth) * kPoints;
             const int i = std::min(static_cast<int>(u), kPoints - 1);
             const float level = levels[i] + (levels[i + 1] - levels[i]) * (u - i);
-            return base - level * kAmplitude;
+            return base - level * amplitude;
         };
         // Hide what lies behind this row.
-        for (int x = static_cast<int>(left); x <= static_cast<int>(left + kWidthPx); ++x) {
+        for (int x = static_cast<int>(left); x <= static_cast<int>(left + logoWidth); ++x) {
             const float top = curveY(x + 0.5f);
             for (int y = static_cast<int>(top) - 1; y <= static_cast<int>(base) + 1; ++y) {
                 const float coverage = Clamp01(y + 0.5f - top + 0.5f) * Clamp01(base + 0.5f - y);
@@ -289,12 +300,12 @@ void CPanelPainter::PaintLogo(const Box& box, CRandom& random) {
         // The row's line, dimmer further back.
         const float depth = 0.55f + 0.45f * (kRows - 1 - row) / (kRows - 1);
         for (int i = 0; i < kPoints; ++i) {
-            const float xa = left + kWidthPx * i / kPoints;
-            const float xb = left + kWidthPx * (i + 1) / kPoints;
+            const float xa = left + logoWidth * i / kPoints;
+            const float xb = left + logoWidth * (i + 1) / kPoints;
             const Segment piece{xa, curveY(xa), xb, curveY(xb)};
             Rgb colour = LevelColour((levels[i] + levels[i + 1]) * 0.5f);
             colour = {colour.r * depth, colour.g * depth, colour.b * depth};
-            DrawStrokes({piece}, 0.6f, colour, colour, 1.0f);
+            DrawStrokes({piece}, S(0.6f), colour, colour, 1.0f);
         }
     }
 }
