@@ -73,6 +73,22 @@ TEST_F(SizePicture, TwoHundredPercentDrawsTheSameViewAtTwiceTheSizeWithSharpText
     EXPECT_GT(smallShare, 0.2);
     EXPECT_GT(largeShare, smallShare * 0.8) << "glyphs rendered at 200 %, not stretched";
 
+    // The mouse in the larger window: the box comes beside the pointer at
+    // its pixels and names the band under it, the marker on its column.
+    HoverAt(2 * x, 2 * 150);
+    ASSERT_TRUE(Editor().State().Hover().inside);
+    EXPECT_EQ(Editor().State().Hover().x, x) << "kept in layout units";
+    WaitFrames(2);
+    const CapturedImage hovered = capture_->LastFrame();
+    EXPECT_TRUE(SavePng(hovered, std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/size-200-readout.png"));
+    int nearBox = 0;
+    for (int py = 2 * 150 - 220; py < 2 * 150 + 220; ++py) {
+        for (int px = 2 * x - 280; px < 2 * x + 280; ++px)
+            nearBox += hovered.At(px, py) != large.At(px, py);
+    }
+    EXPECT_GT(nearBox, 4 * 2000) << "a box of twice the size beside the pointer";
+    LeaveView();
+
     // The waterfall with its labels and meter, for people to look at.
     Press(IDC_2D_VIEW);
     Press(IDC_LABELS);
