@@ -19,6 +19,7 @@ public:
     os::WindowHandle CreateSettingsDialog(os::WindowHandle) override { return NewToken(); }
     void DestroyWindow(os::WindowHandle) override {}
     void ShowWindow(os::WindowHandle, bool) override {}
+    bool IsWindowShown(os::WindowHandle) override { return false; }
     void MoveWindow(os::WindowHandle, int, int, int, int) override {}
     void SetFocus(os::WindowHandle) override {}
     void EndDialog(os::WindowHandle, intptr_t) override {}

@@ -34,6 +34,7 @@ public:
     virtual os::WindowHandle CreateSettingsDialog(os::WindowHandle parent) = 0;
     virtual void DestroyWindow(os::WindowHandle window) = 0;
     virtual void ShowWindow(os::WindowHandle window, bool show) = 0;
+    virtual bool IsWindowShown(os::WindowHandle window) = 0;
     // Moves without changing the Z order.
     virtual void MoveWindow(os::WindowHandle window, int x, int y, int width, int height) = 0;
     virtual void SetFocus(os::WindowHandle window) = 0;

@@ -233,10 +233,11 @@ void CSynthEditor::SetEditorSize(EditorSize size) {
 
 // The view takes the new size where it is. The dialogs take their font
 // when they are made and the renderer its back buffer, so those are made
-// anew at the new size; the camera, the options and the panel's state
-// stay as they are.
+// anew at the new size; the camera, the options, the panel's state and an
+// open settings dialog stay as they are.
 void CSynthEditor::ResizeInPlace(int percent) {
     percent_ = percent;
+    const bool settingsShown = windows_->IsWindowShown(session_.settingsDialog);
     session_.syncList.clear();
     storeSync_.reset();
     windows_->DestroyRenderer();
@@ -250,6 +251,7 @@ void CSynthEditor::ResizeInPlace(int percent) {
     PositionWindows();
     windows_->ShowWindow(session_.mainView, true);
     windows_->ShowWindow(session_.controlsDialog, true);
+    if (settingsShown) windows_->ShowWindow(session_.settingsDialog, true);
 }
 
 void CSynthEditor::DestroyDialogs() {

@@ -125,6 +125,10 @@ void CWin32EditorWindows::ShowWindow(os::WindowHandle window, bool show) {
     if (window != nullptr) ::ShowWindow(Hwnd(window), show ? SW_SHOW : SW_HIDE);
 }
 
+bool CWin32EditorWindows::IsWindowShown(os::WindowHandle window) {
+    return window != nullptr && IsWindowVisible(Hwnd(window)) != FALSE;
+}
+
 void CWin32EditorWindows::MoveWindow(os::WindowHandle window, int x, int y, int width, int height) {
     SetWindowPos(Hwnd(window), nullptr, x, y, width, height, SWP_NOZORDER);
 }

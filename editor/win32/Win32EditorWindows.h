@@ -23,6 +23,7 @@ public:
     os::WindowHandle CreateSettingsDialog(os::WindowHandle parent) override;
     void DestroyWindow(os::WindowHandle window) override;
     void ShowWindow(os::WindowHandle window, bool show) override;
+    bool IsWindowShown(os::WindowHandle window) override;
     void MoveWindow(os::WindowHandle window, int x, int y, int width, int height) override;
     void SetFocus(os::WindowHandle window) override;
     void EndDialog(os::WindowHandle dialog, intptr_t result) override;

@@ -57,6 +57,7 @@ public:
     os::WindowHandle CreateSettingsDialog(os::WindowHandle) override { return Make("", 3); }
     void DestroyWindow(os::WindowHandle) override {}
     void ShowWindow(os::WindowHandle, bool) override {}
+    bool IsWindowShown(os::WindowHandle) override { return false; }
     void MoveWindow(os::WindowHandle window, int, int, int width, int height) override {
         gWindows.moves.push_back({window, width, height});
     }

@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "tests/win/editor/EditorHost.h"
 #include "tools/host/FrameCapture.h"
+#include "tools/host/WindowCapture.h"
 #include "tools/torture/ModuleHeapCounter.h"
 
 #include <psapi.h>
@@ -502,8 +503,11 @@ std::vector<std::pair<int, std::array<double, 4>>> ControlPlaces(HWND panel) {
 
 TEST_F(ControlsPanel, AtTwoHundredPercentEveryControlKeepsItsPlace) {
     const auto before = ControlPlaces(Controls());
+    Click(IDC_SETTINGS);
     Command(MainView(), IDM_SIZE_200);
     Pump(50);
+    ASSERT_NE(SettingsDialog(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(SettingsDialog())) << "an open settings dialog stays open";
     ExpectRect(RectInParent(Controls(), parent_), 0, 800, 1800, 1200, "the panel at 200 %");
     const auto after = ControlPlaces(Controls());
     ASSERT_EQ(after.size(), before.size());
@@ -525,6 +529,7 @@ TEST_F(ControlsPanel, AtTwoHundredPercentEveryControlKeepsItsPlace) {
     const std::string folder = CPluginModule::ProgramFolder() + "..\\screenshots";
     CreateDirectoryA(folder.c_str(), nullptr);
     EXPECT_TRUE(SavePng(editor, folder + "\\editor-200.png"));
+    EXPECT_TRUE(SavePng(CaptureFromScreen(SettingsDialog(), true), folder + "\\settings-200.png"));
 }
 
 TEST_F(ControlsPanel, ScreenshotOfTheWholeEditor) {
