@@ -3,10 +3,14 @@
 
 #include <d3d9.h>
 
+#include <cmath>
+#include <string>
+
 #include "analysis/LoudnessMeter.h"
 #include "analysis/SpectrumStore.h"
 #include "diag/Log.h"
 #include "editor/SynthEditor.h"
+#include "os/Files.h"
 #include "params/Settings.h"
 #include "render/BarGradient.h"
 #include "render/SpectrumReadout.h"
@@ -58,12 +62,22 @@ bool CD3DDrawBarGraph2D::CreateGradient(IDirect3DDevice9* device) {
     return true;
 }
 
+// A larger editor takes the picture drawn for its size ("Overlay2DGraph200"
+// at 200 %) when the Data folder has one, else the 100 % one, stretched.
 void CD3DDrawBarGraph2D::LoadBackdrop(IDirect3DDevice9* device) {
-    backdrop_ =
-        std::make_unique<CD3DDrawImage>(settings_.DataPath(CBarGraph2DState::kBackdropName));
+    std::string path = settings_.DataPath(CBarGraph2DState::kBackdropName);
+    int pictureScalePercent = 100;
+    const int percent = static_cast<int>(std::lround(PixelScale() * 100.0f));
+    if (percent != 100 && os::PathExists(path + std::to_string(percent))) {
+        path += std::to_string(percent);
+        pictureScalePercent = percent;
+    }
+    backdrop_ = std::make_unique<CD3DDrawImage>(path);
+    backdrop_->SetPictureScale(pictureScalePercent / 100.0f);
     if (!backdrop_->Init(device, width_, height_)) VS_LOG_ERROR("Could not load backdrop");
     backdrop_->SetSourceRect(
-        os::Rect{0, 0, CBarGraph2DState::kBackdropWidth, CBarGraph2DState::kBackdropHeight});
+        os::Rect{0, 0, CBarGraph2DState::kBackdropWidth * pictureScalePercent / 100,
+                 CBarGraph2DState::kBackdropHeight * pictureScalePercent / 100});
     backdrop_->SetPosition(Vector3{0.0f, 0.0f, 0.0f});
 }
 

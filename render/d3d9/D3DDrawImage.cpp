@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "diag/Log.h"
+#include "render/Matrix4.h"
 #include "render/d3d9/SpriteBatch.h"
 #include "render/d3d9/Textures.h"
 
@@ -39,8 +40,21 @@ void CD3DDrawImage::SetSourceRect(const os::Rect& source) {
 
 void CD3DDrawImage::Draw2D(CSpriteBatch* sprite) {
     if (!texture_ || sprite == nullptr) return;
+    if (pictureScale_ != 1.0f) {
+        const Matrix4 previous = sprite->Transform();
+        sprite->SetTransform(ScalingMatrix(1.0f / pictureScale_, 1.0f / pictureScale_, 1.0f) *
+                             previous);
+        DrawPicture(sprite,
+                    Vector3{position_.x * pictureScale_, position_.y * pictureScale_, position_.z});
+        sprite->SetTransform(previous);
+        return;
+    }
+    DrawPicture(sprite, position_);
+}
+
+void CD3DDrawImage::DrawPicture(CSpriteBatch* sprite, const Vector3& position) {
     if (!useSource_) {
-        sprite->Draw(texture_.Get(), nullptr, nullptr, &position_, kUntinted);
+        sprite->Draw(texture_.Get(), nullptr, nullptr, &position, kUntinted);
         return;
     }
     // A picture smaller than the rectangle asked for is drawn as it is,
@@ -49,7 +63,7 @@ void CD3DDrawImage::Draw2D(CSpriteBatch* sprite) {
                         std::min(source_.right, imageWidth_),
                         std::min(source_.bottom, imageHeight_)};
     if (held.right <= held.left || held.bottom <= held.top) return;
-    sprite->Draw(texture_.Get(), &held, nullptr, &position_, kUntinted);
+    sprite->Draw(texture_.Get(), &held, nullptr, &position, kUntinted);
 }
 
 void CD3DDrawImage::ReleaseResources() {

@@ -26,17 +26,24 @@ public:
     void Render3D(IDirect3DDevice9* /*device*/) override {}
     void ReleaseResources() override;
 
-    // The part of the picture drawn; held to the picture when drawn.
+    // The part of the picture drawn, in the picture's pixels; held to the
+    // picture when drawn.
     void SetSourceRect(const os::Rect& source);
+    // Picture pixels per layout unit: 2 for a picture drawn for an editor
+    // at 200 %, which then lands pixel for pixel.
+    void SetPictureScale(float scale) { pictureScale_ = scale; }
     void SetPosition(const Vector3& position) { position_ = position; }
     bool Loaded() const { return static_cast<bool>(texture_); }
 
 private:
+    void DrawPicture(CSpriteBatch* sprite, const Vector3& position);
+
     ComPtr<IDirect3DTexture9> texture_;
     std::string path_;
     Vector3 position_;
     os::Rect source_;
     bool useSource_ = false;
+    float pictureScale_ = 1.0f;
     int32_t imageWidth_ = 0;
     int32_t imageHeight_ = 0;
 };

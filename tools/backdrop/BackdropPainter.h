@@ -12,6 +12,9 @@ namespace backdrop {
 constexpr int kWidth = 900;
 constexpr int kHeight = 400;
 
-CPixelCanvas Paint(const BandTable& bands);
+// At percent of the 100 % picture's size, for the larger editor sizes: the
+// same grid at the same places, its lines and letters larger in whole
+// pixels, so that nothing is stretched.
+CPixelCanvas Paint(const BandTable& bands, int percent = 100);
 
 }  // namespace backdrop

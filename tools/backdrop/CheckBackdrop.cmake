@@ -1,7 +1,7 @@
 # Regenerates the backdrop into a scratch file and fails unless it equals the
 # committed picture byte for byte.
 file(REMOVE ${OUTPUT})
-execute_process(COMMAND ${PROGRAM} ${OUTPUT} RESULT_VARIABLE result)
+execute_process(COMMAND ${PROGRAM} ${OUTPUT} ${PERCENT} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the backdrop program failed: ${result}")
 endif()
