@@ -87,9 +87,11 @@ TEST_F(DisplayOptions, SlopeTiltsEqualTonesAboutOneKilohertz) {
                 shift(kMiddleHz), 1);
     EXPECT_NEAR(BarTop(flat, silent, kLowHz) - BarTop(tilted, silent, kLowHz), shift(kLowHz), 4);
     EXPECT_NEAR(BarTop(flat, silent, kHighHz) - BarTop(tilted, silent, kHighHz), shift(kHighHz), 4);
-    EXPECT_EQ(Count(700, 0, kViewWidth, 30, [&](int x, int y) { return IsAmber(flat.At(x, y)); }),
-              0);
-    EXPECT_GT(Count(700, 0, kViewWidth, 30, [&](int x, int y) { return IsAmber(tilted.At(x, y)); }),
+    EXPECT_EQ(
+        Count(flat, 700, 0, kViewWidth, 30, [&](int x, int y) { return IsAmber(flat.At(x, y)); }),
+        0);
+    EXPECT_GT(Count(tilted, 700, 0, kViewWidth, 30,
+                    [&](int x, int y) { return IsAmber(tilted.At(x, y)); }),
               30)
         << "the caption names the slope";
 }
@@ -134,8 +136,9 @@ TEST_F(DisplayOptions, ChannelsChooseWhatTheAnalysisSees) {
         }
     }
     const CapturedImage side = Frame("channels-side.png");
-    EXPECT_GT(Count(700, 0, kViewWidth, 30, [&](int x, int y) { return IsAmber(side.At(x, y)); }),
-              30)
+    EXPECT_GT(
+        Count(side, 700, 0, kViewWidth, 30, [&](int x, int y) { return IsAmber(side.At(x, y)); }),
+        30)
         << "the caption names the channels";
 }
 

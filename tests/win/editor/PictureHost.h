@@ -36,21 +36,38 @@ inline bool IsOpaqueGreen(uint32_t pixel) {
     return GreenOf(pixel) > 200 && RedOf(pixel) < 60 && BlueOf(pixel) < 60;
 }
 
-// Pixels of a rectangle (held to the view) for which is(x, y) holds.
+// Frames are counted in their own pixels, rectangles given in layout units
+// (the view's pixels at 100 %): a frame of an editor at 200 % has four
+// pixels for each unit.
+inline int PixelsPerUnit(const CapturedImage& frame) {
+    return std::max(1, frame.width / kViewWidth);
+}
+
+// The frame's pixels of a rectangle (held to the view) for which is(x, y)
+// holds, x and y in the frame's pixels.
 template <typename Predicate>
-int Count(int left, int top, int right, int bottom, Predicate is) {
+int Count(const CapturedImage& frame, int left, int top, int right, int bottom, Predicate is) {
+    const int scale = PixelsPerUnit(frame);
     int count = 0;
-    for (int y = std::max(top, 0); y < std::min(bottom, kViewHeight); ++y) {
-        for (int x = std::max(left, 0); x < std::min(right, kViewWidth); ++x) count += is(x, y);
+    for (int y = std::max(top, 0) * scale; y < std::min(bottom, kViewHeight) * scale; ++y) {
+        for (int x = std::max(left, 0) * scale; x < std::min(right, kViewWidth) * scale; ++x)
+            count += is(x, y);
     }
     return count;
 }
 inline int DifferingPixels(const CapturedImage& a, const CapturedImage& b, int left = 0,
                            int top = 0, int right = kViewWidth, int bottom = kViewHeight) {
-    return Count(left, top, right, bottom, [&](int x, int y) { return a.At(x, y) != b.At(x, y); });
+    return Count(a, left, top, right, bottom,
+                 [&](int x, int y) { return a.At(x, y) != b.At(x, y); });
 }
 inline int BrightPixels(const CapturedImage& image, int left, int top, int right, int bottom) {
-    return Count(left, top, right, bottom, [&](int x, int y) { return IsBright(image.At(x, y)); });
+    return Count(image, left, top, right, bottom,
+                 [&](int x, int y) { return IsBright(image.At(x, y)); });
+}
+// The pixel in the middle of the layout unit (x, y).
+inline uint32_t PixelAt(const CapturedImage& frame, int x, int y) {
+    const int scale = PixelsPerUnit(frame);
+    return frame.At(x * scale + scale / 2, y * scale + scale / 2);
 }
 
 class PictureHost : public EditorHost {
@@ -111,20 +128,33 @@ protected:
     CapturedImage Frame(const char* screenshot) {
         WaitFrames(2);
         CapturedImage frame = capture_->LastFrame();
-        EXPECT_EQ(frame.width, kViewWidth);
-        const std::string path = std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/" + screenshot;
+        EXPECT_EQ(frame.width, kViewWidth * percent_ / 100);
+        // "readout-2d-200.png" for the picture at 200 %.
+        std::string name = screenshot;
+        if (percent_ != 100) name.insert(name.rfind('.'), "-" + std::to_string(percent_));
+        const std::string path = std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/" + name;
         EXPECT_TRUE(SavePng(frame, path)) << path;
         return frame;
     }
 
     // The pointer really goes there, so that the window's leave tracking
     // sees it inside, and the view hears of the move as from the mouse.
+    // (x, y) in layout units, moved to in the window's pixels.
     void HoverAt(int x, int y) {
-        POINT screen{x, y};
+        const int px = x * percent_ / 100, py = y * percent_ / 100;
+        POINT screen{px, py};
         ClientToScreen(MainView(), &screen);
         SetCursorPos(screen.x, screen.y);
-        SendMessageA(MainView(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        SendMessageA(MainView(), WM_MOUSEMOVE, 0, MAKELPARAM(px, py));
         Pump(5);
+    }
+    // The editor at a size from the view menu; the larger window may reach
+    // under the pointer, which is moved away.
+    void UseSize(int percent, int command) {
+        SendMessageA(MainView(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        percent_ = percent;
+        LeaveView();
+        WaitFrames(2);
     }
     void LeaveView() {
         SetCursorPos(0, 0);
@@ -138,6 +168,7 @@ protected:
 
     std::unique_ptr<CFrameCapture> capture_;
     long long sample_ = 0;
+    int percent_ = 100;
 };
 
 }  // namespace picture

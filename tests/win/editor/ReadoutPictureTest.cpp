@@ -24,7 +24,15 @@
 namespace {
 
 using namespace picture;
-using ReadoutPicture = PictureHost;
+// Each picture at 100 % and at 200 %, in layout units throughout.
+class ReadoutPicture : public PictureHost, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override {
+        PictureHost::SetUp();
+        if (HasFatalFailure() || GetParam() == 100) return;
+        UseSize(GetParam(), IDM_SIZE_200);
+    }
+};
 
 // Near the cursor (the box may be flipped to any side of it) and in the
 // marker's column; nowhere else.
@@ -43,7 +51,7 @@ void ExpectBoxBesideCursorOnly(const CapturedImage& plain, const CapturedImage& 
         << "nothing drawn elsewhere";
 }
 
-TEST_F(ReadoutPicture, BarGraphShowsTheToneBandUnderTheMouseAndLeavesNoTrace) {
+TEST_P(ReadoutPicture, BarGraphShowsTheToneBandUnderTheMouseAndLeavesNoTrace) {
     Press(IDC_2D_VIEW);
     PlayAndSettle(1000.0, 0.5f);
     WaitFrames(3);
@@ -66,7 +74,7 @@ TEST_F(ReadoutPicture, BarGraphShowsTheToneBandUnderTheMouseAndLeavesNoTrace) {
     EXPECT_EQ(DifferingPixels(before, Frame("readout-2d-button.png")), 0);
 }
 
-TEST_F(ReadoutPicture, WaterfallShowsTheRidgeUnderTheMouseAndNothingOverTheSky) {
+TEST_P(ReadoutPicture, WaterfallShowsTheRidgeUnderTheMouseAndNothingOverTheSky) {
     PlayAndSettle(1000.0, 0.5f);
     WaitFrames(kRestFrames);
     const CapturedImage before = Frame("readout-3d-before.png");
@@ -112,7 +120,7 @@ TEST_F(ReadoutPicture, WaterfallShowsTheRidgeUnderTheMouseAndNothingOverTheSky) 
     EXPECT_EQ(DifferingPixels(before, Frame("readout-3d-after.png")), 0);
 }
 
-TEST_F(ReadoutPicture, MeterWithScaleDrawsOpaqueBarsTicksAndFigures) {
+TEST_P(ReadoutPicture, MeterWithScaleDrawsOpaqueBarsTicksAndFigures) {
     Press(IDC_METER);
     PlayAndSettle(1000.0, 0.5f);  // peak -6 dBFS, RMS -9 dBFS
     WaitFrames(kRestFrames);
@@ -122,9 +130,9 @@ TEST_F(ReadoutPicture, MeterWithScaleDrawsOpaqueBarsTicksAndFigures) {
     // Near the bottom the plain bars have all but faded; the scaled ones
     // are as opaque as at the top.
     for (int x : {8, CScaledMeter::kBarPitch + 8}) {
-        EXPECT_FALSE(IsOpaqueGreen(plain.At(x, 250))) << x;
-        EXPECT_TRUE(IsOpaqueGreen(scaled.At(x, 250))) << x;
-        EXPECT_TRUE(IsOpaqueGreen(scaled.At(x, 100))) << x;
+        EXPECT_FALSE(IsOpaqueGreen(PixelAt(plain, x, 250))) << x;
+        EXPECT_TRUE(IsOpaqueGreen(PixelAt(scaled, x, 250))) << x;
+        EXPECT_TRUE(IsOpaqueGreen(PixelAt(scaled, x, 100))) << x;
     }
     // Tick labels right of the bars, figures under them.
     EXPECT_GT(BrightPixels(scaled, CScaledMeter::kLabelX, 0, CScaledMeter::kLabelX + 24, 256), 40);
@@ -135,7 +143,7 @@ TEST_F(ReadoutPicture, MeterWithScaleDrawsOpaqueBarsTicksAndFigures) {
     EXPECT_EQ(DifferingPixels(plain, Frame("meter-plain-again.png")), 0);
 }
 
-TEST_F(ReadoutPicture, TidyLabelsKeepOnlyTheLouderOfTwoCloseNeighbours) {
+TEST_P(ReadoutPicture, TidyLabelsKeepOnlyTheLouderOfTwoCloseNeighbours) {
     Press(IDC_LABELS);
     // Bands 150 and 152, in neighbouring groups of eight bands: their
     // labels stand a few pixels apart.
@@ -151,5 +159,10 @@ TEST_F(ReadoutPicture, TidyLabelsKeepOnlyTheLouderOfTwoCloseNeighbours) {
     EXPECT_GT(tidyText, 20);
     EXPECT_LT(tidyText, crowdedText);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ReadoutPicture, ::testing::Values(100, 200),
+                         [](const ::testing::TestParamInfo<int>& size) {
+                             return "At" + std::to_string(size.param);
+                         });
 
 }  // namespace

@@ -33,10 +33,6 @@ bool IsPureTextGreen(uint32_t pixel) {
 
 class SizePicture : public PictureHost {
 protected:
-    void Command(int id) {
-        SendMessageA(MainView(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        Pump(20);
-    }
     // The share of the statistics text's pixels drawn in the full text
     // colour: glyphs drawn texel for pixel keep most of theirs, stretched
     // ones smear into blends.
@@ -58,9 +54,7 @@ TEST_F(SizePicture, TwoHundredPercentDrawsTheSameViewAtTwiceTheSizeWithSharpText
     PlayAndSettle(1000.0, 0.5f);
     const CapturedImage small = Frame("size-100.png");
     const int x = static_cast<int>(CBarGraphLayout::BandX(BandOf(1000.0)));
-    Command(IDM_SIZE_200);
-    LeaveView();  // the larger window may reach under the pointer
-    WaitFrames(3);
+    UseSize(200, IDM_SIZE_200);
     const CapturedImage large = capture_->LastFrame();
     ASSERT_EQ(large.width * 10000 + large.height, 1800 * 10000 + 800);
     EXPECT_TRUE(SavePng(large, std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/size-200.png"));
@@ -75,7 +69,7 @@ TEST_F(SizePicture, TwoHundredPercentDrawsTheSameViewAtTwiceTheSizeWithSharpText
 
     // The mouse in the larger window: the box comes beside the pointer at
     // its pixels and names the band under it, the marker on its column.
-    HoverAt(2 * x, 2 * 150);
+    HoverAt(x, 150);
     ASSERT_TRUE(Editor().State().Hover().inside);
     EXPECT_EQ(Editor().State().Hover().x, x) << "kept in layout units";
     WaitFrames(2);

@@ -169,10 +169,10 @@ TEST_F(ViewMenu, ClickWithoutDragOrMenuKeyOpensTheMenuAndADragRotatesInstead) {
     const MenuSeen clicked = RunMenu({{WM_RBUTTONDOWN, {450, 200}}, {WM_RBUTTONUP, {450, 200}}});
     ASSERT_TRUE(clicked.opened);
     EXPECT_GE(clicked.framesWhileOpen, 1u) << "the frame timer fires in the menu's loop";
-    EXPECT_EQ(clicked.items,
-              (std::vector<std::string>{"Show values under the mouse [x]", "Tidy peak labels [x]",
-                                        "Meter with scale", "Slope", "History", "Channels", "Size", "",
-                                        "Reset loudness", "Export picture and values\tCtrl+S"}));
+    EXPECT_EQ(clicked.items, (std::vector<std::string>{
+                                 "Show values under the mouse [x]", "Tidy peak labels [x]",
+                                 "Meter with scale", "Slope", "History", "Channels", "Size", "",
+                                 "Reset loudness", "Export picture and values\tCtrl+S"}));
     EXPECT_EQ(OpenPopupMenu(), nullptr) << "Escape closed it";
     EXPECT_TRUE(RunMenu({{WM_KEYDOWN, {}}}).opened) << "the Menu key";
 
