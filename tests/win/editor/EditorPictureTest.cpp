@@ -77,7 +77,9 @@ int CountIn(const CapturedImage& image, int left, int top, int right, int bottom
     return count;
 }
 
-class EditorPicture : public EditorHost {
+// Every picture at 100 % and at 200 %; a frame at 200 % is looked at one
+// pixel per layout unit, so each check reads the same places at both sizes.
+class EditorPicture : public EditorHost, public ::testing::WithParamInterface<int> {
 protected:
     void SetUp() override {
         EditorHost::SetUp();
@@ -86,6 +88,10 @@ protected:
         ASSERT_TRUE(capture_->Installed());
         OpenEditor();
         ASSERT_NE(MainView(), nullptr);
+        if (GetParam() == 200) {
+            SendMessageA(MainView(), WM_COMMAND, MAKEWPARAM(IDM_SIZE_200, 0), 0);
+            Pump(30);
+        }
         // Peak labels and the level grid would move with the levels and
         // blur what the surface does; the front edge's frequencies stay.
         if (Editor().State().Flag(kFlagLabels)) Press(Controls(), IDC_LABELS);
@@ -166,12 +172,29 @@ protected:
     }
     CapturedImage Frame(const char* screenshot) {
         WaitFrames(1);
-        CapturedImage frame = capture_->LastFrame();
-        EXPECT_EQ(frame.width, kViewWidth);
-        EXPECT_EQ(frame.height, kViewHeight);
-        const std::string path = std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/" + screenshot;
+        const CapturedImage frame = capture_->LastFrame();
+        EXPECT_EQ(frame.width, kViewWidth * GetParam() / 100);
+        EXPECT_EQ(frame.height, kViewHeight * GetParam() / 100);
+        std::string name = screenshot;
+        if (GetParam() != 100) name.insert(name.rfind('.'), "-" + std::to_string(GetParam()));
+        const std::string path = std::string(VANTOSCOPE_SCREENSHOT_DIR) + "/" + name;
         EXPECT_TRUE(SavePng(frame, path)) << path;
-        return frame;
+        return OnePixelPerUnit(frame);
+    }
+    CapturedImage LastFrame() const { return OnePixelPerUnit(capture_->LastFrame()); }
+    static CapturedImage OnePixelPerUnit(const CapturedImage& frame) {
+        const int scale = frame.width / kViewWidth;
+        if (scale <= 1) return frame;
+        CapturedImage units;
+        units.width = kViewWidth;
+        units.height = frame.height / scale;
+        units.pixels.resize(static_cast<size_t>(units.width) * units.height);
+        for (int y = 0; y < units.height; ++y) {
+            for (int x = 0; x < units.width; ++x)
+                units.pixels[static_cast<size_t>(y) * units.width + x] =
+                    frame.At(x * scale + scale / 2, y * scale + scale / 2);
+        }
+        return units;
     }
 
     // Where the waterfall draws a frequency: the band that holds it, at the
@@ -211,7 +234,7 @@ double RidgeX(const std::vector<int>& changed, int from, int to) {
     return total > 0 ? weighted / total : -1;
 }
 
-TEST_F(EditorPicture, WaterfallRidgesFreezePeaksAndWireframe) {
+TEST_P(EditorPicture, WaterfallRidgesFreezePeaksAndWireframe) {
     // The predictions below assume the camera of a freshly opened editor.
     const CameraPreset& reset = Settings().CameraPresets()[CSettings::kReset];
     ASSERT_FLOAT_EQ(Value(0), reset.x);
@@ -272,7 +295,7 @@ TEST_F(EditorPicture, WaterfallRidgesFreezePeaksAndWireframe) {
     Press(Controls(), IDC_FREEZE);
     Play(100.0, 0.4f, 10000.0, 0.4f);
     Settle(3);
-    const CapturedImage held = capture_->LastFrame();
+    const CapturedImage held = LastFrame();
     EXPECT_LT(Sum(ChangedPerColumn(filled, held), 0, kViewWidth), 100)
         << "a frozen picture ignores the input";
 
@@ -315,7 +338,7 @@ TEST_F(EditorPicture, WaterfallRidgesFreezePeaksAndWireframe) {
     EXPECT_LT(ridgeX, highX);
 }
 
-TEST_F(EditorPicture, BarGraphRaisesTheBandsOfTheTone) {
+TEST_P(EditorPicture, BarGraphRaisesTheBandsOfTheTone) {
     Press(Controls(), IDC_2D_VIEW);
     ASSERT_TRUE(Editor().State().Flag(kFlag2dView));
     Play(1000.0, 0.0f);
@@ -349,7 +372,7 @@ TEST_F(EditorPicture, BarGraphRaisesTheBandsOfTheTone) {
     EXPECT_LT(farthest, bars[tallest] / 10) << "bands far from the tone stay down";
 }
 
-TEST_F(EditorPicture, MeterFpsTextAndLogAppearOnlyWhenShown) {
+TEST_P(EditorPicture, MeterFpsTextAndLogAppearOnlyWhenShown) {
     // The meter's peak bar: 16 pixels wide at the left, standing on y 256,
     // red in its top rows (above -1 dBFS).
     Play(1000.0, 1.0f);
@@ -369,7 +392,7 @@ TEST_F(EditorPicture, MeterFpsTextAndLogAppearOnlyWhenShown) {
         return CountIn(image, 10, 10, 300, 32, IsBright);
     };
     WaitFrames(2);
-    const CapturedImage paneHidden = capture_->LastFrame();
+    const CapturedImage paneHidden = LastFrame();
     Press(Controls(), IDC_SETTINGS);
     ASSERT_TRUE(IsWindowVisible(SettingsDialog()));
     Press(SettingsDialog(), IDC_SHOW_DEBUG_PANE);
@@ -389,7 +412,7 @@ TEST_F(EditorPicture, MeterFpsTextAndLogAppearOnlyWhenShown) {
     // and the newest in the last (y 368), as the Show Log button (in the
     // debug pane) turns it on.
     WaitFrames(2);
-    const CapturedImage logHidden = capture_->LastFrame();
+    const CapturedImage logHidden = LastFrame();
     Command(Controls(), IDC_SHOW_LOG);
     ASSERT_TRUE(Editor().State().Flag(kFlagLogShown));
     WaitFrames(3);
@@ -398,5 +421,10 @@ TEST_F(EditorPicture, MeterFpsTextAndLogAppearOnlyWhenShown) {
     EXPECT_GT(CountIn(logShown, 0, 0, 450, 384, IsBright), 300) << "lines of text at the left";
     EXPECT_GT(CountIn(logShown, 0, 368, 450, 384, IsBright), 30) << "the newest in the last slot";
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, EditorPicture, ::testing::Values(100, 200),
+                         [](const ::testing::TestParamInfo<int>& size) {
+                             return "At" + std::to_string(size.param);
+                         });
 
 }  // namespace
