@@ -85,6 +85,27 @@ os::WindowHandle CWin32EditorWindows::CreateMainView(os::WindowHandle parent, in
     return view;
 }
 
+namespace {
+
+// Stands in for a dialog's own procedure while a copy is only measured.
+INT_PTR CALLBACK MeasuredDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+std::vector<RECT> ChildRects(HWND dialog) {
+    std::vector<RECT> rects;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        rects.push_back(rect);
+    }
+    return rects;
+}
+
+}  // namespace
+
 // At 100 % the template as it is; larger, a copy whose font is larger by
 // the editor's percentage, so every control grows with it.
 HWND CWin32EditorWindows::CreateDialogAtSize(int templateId, HWND parent, DLGPROC procedure) {
@@ -104,9 +125,32 @@ HWND CWin32EditorWindows::CreateDialogAtSize(int templateId, HWND parent, DLGPRO
                                       parent, procedure, percent);
 }
 
+// A font's metrics do not grow exactly with its size (Tahoma at 10 points
+// is relatively wider than at 8), so a panel of a fixed size would clip its
+// right end. Every control goes where it stands at 100 %, times the scale:
+// a hidden copy of the plain dialog is measured for that.
+void CWin32EditorWindows::PlaceControlsAsAt100(HWND dialog, int templateId, HWND parent) {
+    const int percent = editor_.Percent();
+    if (percent == 100 || dialog == nullptr) return;
+    HWND plain =
+        CreateDialogParamA(Module(), MAKEINTRESOURCEA(templateId), parent, MeasuredDialogProc, 0);
+    if (plain == nullptr) return;
+    const std::vector<RECT> places = ChildRects(plain);
+    ::DestroyWindow(plain);
+    size_t index = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr && index < places.size();
+         child = GetWindow(child, GW_HWNDNEXT), ++index) {
+        const RECT& place = places[index];
+        const int left = MulDiv(place.left, percent, 100), top = MulDiv(place.top, percent, 100);
+        SetWindowPos(child, nullptr, left, top, MulDiv(place.right, percent, 100) - left,
+                     MulDiv(place.bottom, percent, 100) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 os::WindowHandle CWin32EditorWindows::CreateControlsDialog(os::WindowHandle parent) {
     if (FaultInjected("controls")) return nullptr;
     HWND dialog = CreateDialogAtSize(IDD_CONTROLS, Hwnd(parent), ControlsDlgProc);
+    PlaceControlsAsAt100(dialog, IDD_CONTROLS, Hwnd(parent));
     if (dialog != nullptr) SetPropA(dialog, kControlsEditorProperty, &editor_);
     return dialog;
 }

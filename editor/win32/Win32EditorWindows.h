@@ -53,6 +53,7 @@ private:
                       std::vector<CEditorListener*>& syncList);
 
     HWND CreateDialogAtSize(int templateId, HWND parent, DLGPROC procedure);
+    void PlaceControlsAsAt100(HWND dialog, int templateId, HWND parent);
 
     CSynthEditor& editor_;
     std::unique_ptr<DrawingSet> drawingSet_;

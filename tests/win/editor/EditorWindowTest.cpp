@@ -501,20 +501,32 @@ std::vector<std::pair<int, std::array<double, 4>>> ControlPlaces(HWND panel) {
     return places;
 }
 
-TEST_F(ControlsPanel, AtTwoHundredPercentEveryControlKeepsItsPlace) {
+// The panel at each larger size: every control where it stands at 100 %,
+// times the scale, and an open settings dialog open again.
+class ControlsPanelAtSize : public ControlsPanel, public ::testing::WithParamInterface<int> {
+protected:
+    static int CommandOf(int percent) {
+        return percent == 125 ? IDM_SIZE_125 : percent == 150 ? IDM_SIZE_150 : IDM_SIZE_200;
+    }
+};
+
+TEST_P(ControlsPanelAtSize, EveryControlKeepsItsPlace) {
+    const int percent = GetParam();
     const auto before = ControlPlaces(Controls());
     Click(IDC_SETTINGS);
-    Command(MainView(), IDM_SIZE_200);
+    Command(MainView(), CommandOf(percent));
     Pump(50);
     ASSERT_NE(SettingsDialog(), nullptr);
     EXPECT_TRUE(IsWindowVisible(SettingsDialog())) << "an open settings dialog stays open";
-    ExpectRect(RectInParent(Controls(), parent_), 0, 800, 1800, 1200, "the panel at 200 %");
+    const int width = 900 * percent / 100, viewHeight = 400 * percent / 100;
+    const int height = 600 * percent / 100;
+    ExpectRect(RectInParent(Controls(), parent_), 0, viewHeight, width, height, "the panel");
     const auto after = ControlPlaces(Controls());
     ASSERT_EQ(after.size(), before.size());
     for (size_t i = 0; i < before.size(); ++i) {
         EXPECT_EQ(after[i].first, before[i].first);
         for (int side = 0; side < 4; ++side) {
-            EXPECT_NEAR(after[i].second[side], before[i].second[side], 0.04)
+            EXPECT_NEAR(after[i].second[side], before[i].second[side], 0.01)
                 << "control " << before[i].first << ", side " << side;
         }
     }
@@ -524,13 +536,19 @@ TEST_F(ControlsPanel, AtTwoHundredPercentEveryControlKeepsItsPlace) {
     const DWORD deadline = GetTickCount() + 3000;
     while (frames.FramesPresented() < 3 && GetTickCount() < deadline) Pump(20);
     CapturedImage editor = CaptureClientArea();
-    ASSERT_EQ(editor.width * 10000 + editor.height, 1800 * 10000 + 1200);
+    ASSERT_EQ(editor.width * 10000 + editor.height, width * 10000 + height);
     PasteImage(editor, frames.LastFrame(), 0, 0);
     const std::string folder = CPluginModule::ProgramFolder() + "..\\screenshots";
     CreateDirectoryA(folder.c_str(), nullptr);
-    EXPECT_TRUE(SavePng(editor, folder + "\\editor-200.png"));
-    EXPECT_TRUE(SavePng(CaptureFromScreen(SettingsDialog(), true), folder + "\\settings-200.png"));
+    const std::string suffix = "-" + std::to_string(percent) + ".png";
+    EXPECT_TRUE(SavePng(editor, folder + "\\editor" + suffix));
+    EXPECT_TRUE(SavePng(CaptureFromScreen(SettingsDialog(), true), folder + "\\settings" + suffix));
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ControlsPanelAtSize, ::testing::Values(125, 150, 200),
+                         [](const ::testing::TestParamInfo<int>& size) {
+                             return "At" + std::to_string(size.param);
+                         });
 
 TEST_F(ControlsPanel, ScreenshotOfTheWholeEditor) {
     CFrameCapture frames;  // the view's Direct3D frames, which GDI may miss
