@@ -90,6 +90,9 @@ protected:
         ASSERT_NE(MainView(), nullptr);
         if (GetParam() == 200) {
             SendMessageA(MainView(), WM_COMMAND, MAKEWPARAM(IDM_SIZE_200, 0), 0);
+            // The larger view may reach under the pointer: no readout box.
+            SetCursorPos(0, 0);
+            SendMessageA(MainView(), WM_MOUSELEAVE, 0, 0);
             Pump(30);
         }
         // Peak labels and the level grid would move with the levels and
